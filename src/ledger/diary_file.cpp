@@ -1,0 +1,49 @@
+#include "ledger/diary_file.h"
+
+#include "ledger/line_file.h"
+
+#include <QDate>
+#include <QFileInfo>
+
+namespace kanvelo {
+
+QString diary_file_name(const Ledger& ledger, const QString& year) {
+    return ledger.path(QStringLiteral("日記") + year + QStringLiteral(".dat"));
+}
+
+ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error) {
+    ReadReport report;
+    const QString path = diary_file_name(l, year);
+    if (!QFileInfo::exists(path)) {
+        WriteResult made = write_line_file(path, QStringList(kNikkiSlots, QString()));
+        if (create_error)
+            *create_error = made;
+    }
+    LineFile file = read_line_file(path);
+    for (int d = 0; d < kNikkiSlots; ++d)
+        l.nikki[d] = d < file.lines.size() ? file.lines.at(d) : QString();
+    if (file.missing) {
+        report.missing = true;
+        return report;
+    }
+    report.errors = file.errors;
+    if (file.lines.size() < kNikkiSlots)
+        report.errors.push_back({path, int(file.lines.size()) + 1,
+                                 QStringLiteral("ファイルが途中で終わっています")});
+    return report;
+}
+
+WriteResult diary_save(const Ledger& l, const QString& year) {
+    QStringList lines;
+    lines.reserve(kNikkiSlots);
+    for (int d = 0; d < kNikkiSlots; ++d) {
+        QString note = l.nikki[d];
+        note.replace(u'\r', u' ').replace(u'\n', u' ');
+        lines << note;
+    }
+    return write_line_file(diary_file_name(l, year), lines);
+}
+
+int diary_day_index(const QDate& date) { return date.dayOfYear() - 1; }
+
+} // namespace kanvelo

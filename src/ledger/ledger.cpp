@@ -1,0 +1,114 @@
+#include "ledger/ledger.h"
+
+#include "ledger/values.h"
+
+namespace kanvelo {
+
+bool HimokuRec::is_income() const {
+    auto k = to_number(kubun);
+    return k && *k == 1;
+}
+
+int Ledger::category_index(const QString& himoku_no) const {
+    auto v = to_number(himoku_no);
+    if (!v || *v != static_cast<int>(*v) || *v < 1 || *v > kHimokuCount)
+        return -1;
+    return static_cast<int>(*v) - 1;
+}
+
+int Ledger::saifu_index(const QString& saifu_no) {
+    auto v = to_number(saifu_no);
+    if (!v || *v != static_cast<int>(*v) || *v < 0 || *v >= kSaifuCount)
+        return -1;
+    return static_cast<int>(*v);
+}
+
+const HimokuRec* Ledger::category_of(int i) const {
+    int c = category_index(syusi[i].himoku_no);
+    return c < 0 ? nullptr : &himoku[c];
+}
+
+namespace {
+
+// Steps 2 and 3 of applying an entry: the month totals and the wallet balance.
+std::optional<QString> apply_to_totals(Ledger& l, int c, double k, const QString& saifu_no) {
+    const HimokuRec& h = l.himoku[c];
+    double no = to_number(h.no).value_or(c + 1);
+    int w = Ledger::saifu_index(saifu_no);
+    double wallet_delta = 0;
+    if (no < kTransferHimoku) {
+        if (h.is_income()) {
+            l.syunyu_goukei += k;
+            wallet_delta = k;
+        } else {
+            l.sisyutu_goukei += k;
+            wallet_delta = -k;
+        }
+    } else {
+        wallet_delta = k;
+    }
+    if (w < 0)
+        return QStringLiteral("財布の番号「%1」が正しくありません").arg(saifu_no);
+    l.saifu[w].zankin += wallet_delta;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> Ledger::syusi_apply(int i) {
+    const SyusiRec& s = syusi[i];
+    int c = category_index(s.himoku_no);
+    if (c < 0)
+        return QStringLiteral("費目の番号「%1」が正しくありません").arg(s.himoku_no);
+    auto k = to_number(s.kingaku);
+    if (!k)
+        return QStringLiteral("金額「%1」が数字ではありません").arg(s.kingaku);
+    himoku[c].jisseki += *k;
+    return apply_to_totals(*this, c, *k, s.saifu_no);
+}
+
+void Ledger::ledger_reset_month() {
+    for (int c = 0; c < kHimokuCount; ++c)
+        himoku[c].jisseki = 0;
+    for (int w = 0; w < kSaifuCount; ++w)
+        saifu[w].zankin = 0;
+    syunyu_goukei = 0;
+    sisyutu_goukei = 0;
+    yosan_syunyu_goukei = 0;
+    yosan_sisyutu_goukei = 0;
+    kensu = 0;
+}
+
+void Ledger::month_recalc() {
+    syunyu_goukei = 0;
+    sisyutu_goukei = 0;
+    for (auto& w : saifu)
+        w.zankin = 0;
+    for (int i = 1; i <= kensu; ++i) {
+        int c = category_index(syusi[i].himoku_no);
+        auto k = to_number(syusi[i].kingaku);
+        if (c < 0 || !k)
+            continue;
+        apply_to_totals(*this, c, *k, syusi[i].saifu_no);
+    }
+}
+
+void Ledger::budget_totals_recalc() {
+    yosan_syunyu_goukei = 0;
+    yosan_sisyutu_goukei = 0;
+    for (int c = 0; c < kHimokuCount; ++c) {
+        const HimokuRec& h = himoku[c];
+        if (h.yosan_kingaku.isEmpty())
+            continue;
+        double v = number_or_zero(h.yosan_kingaku);
+        (h.is_income() ? yosan_syunyu_goukei : yosan_sisyutu_goukei) += v;
+    }
+}
+
+QString Ledger::path(const QString& file_name) const { return app_path + file_name; }
+
+QString Ledger::month_file_path() const {
+    return path(u'~' + nen + tuki + QStringLiteral(".dat"));
+}
+
+} // namespace kanvelo

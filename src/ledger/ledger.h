@@ -1,0 +1,117 @@
+#pragma once
+
+#include "ledger/file_error.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace kanvelo {
+
+inline constexpr int kHimokuCount = 30;   // categories in use, slots 0..29
+inline constexpr int kSaifuCount = 15;    // wallets and accounts, slots 0..14
+inline constexpr int kSyusiLimit = 1000;  // entries, slots 1..kensu
+inline constexpr int kNikkiSlots = 366;   // diary days kept in a year's file
+inline constexpr int kTransferHimoku = 30; // "財布<=>口座"
+
+// The header line of every file the program writes.
+inline const QString kSignature = QStringLiteral("@VER7.00 ZelvanorQistrombelUxafendriloKvm");
+
+// Fields that come from a file or from typing hold text; fields the program
+// computes are numbers. Text fields that were set from a computed number hold
+// it in the number form (" 0 ") so that writing them "as held" is exact.
+struct HimokuRec {
+    QString no;
+    QString name;
+    double jisseki = 0;
+    QString yosan_kingaku;
+    QString kubun;
+    QString yosan_comment;
+
+    bool is_income() const;
+};
+
+struct SyusiRec {
+    QString hiduke;
+    QString himoku_no;
+    QString kingaku;
+    QString tekiyo;
+    QString saifu_no;
+};
+
+struct SaifuRec {
+    QString no;
+    QString name;
+    double zankin = 0;
+};
+
+// The one in-memory picture of the open month. Windows read and change its
+// tables directly; the operations below keep the derived values.
+struct Ledger {
+    std::array<HimokuRec, 31> himoku;
+    std::array<SyusiRec, kSyusiLimit + 1> syusi;
+    std::array<SaifuRec, 16> saifu;
+    std::array<QString, kNikkiSlots + 1> nikki;
+
+    QString app_path;
+    QString ini_header;
+    QString dat_header;
+    QString nen;
+    QString tuki;
+    QString hi;
+    QString ini_reserved1;
+    QString ini_reserved2;
+
+    double syunyu_goukei = 0;
+    double sisyutu_goukei = 0;
+    double yosan_syunyu_goukei = 0;
+    double yosan_sisyutu_goukei = 0;
+    int kensu = 0;
+    double zeiritu = 5;
+
+    double win_height = 0;
+    double win_width = 0;
+    double win_top = 0;
+    double win_left = 0;
+    int win_state = 0;
+    std::array<QString, 5> ini2_spare;
+
+    int last_nen = 0;
+    int last_tuki = 0;
+    int last_hi = 0;
+    bool kinyu_again = false;
+    bool kinyu_done = false;
+    bool kinyu_mode = false;
+    bool dentaku_on = false;
+    int gamen = 0;
+    int teisei_no = 0;
+    double kurikosi_zankin = 0;
+    bool open_ok = false;
+    bool kidou_chu = false;
+    QString open_marker;
+
+    // Adds the effect of entry i to the derived values. An entry whose
+    // category, amount or wallet cannot be used adds nothing where the value
+    // is missing; the problem is returned so that a loader can report it.
+    std::optional<QString> syusi_apply(int i);
+
+    // Clears the derived values and the entry count before a month is loaded.
+    void ledger_reset_month();
+
+    // Month income and expense totals and every wallet balance from scratch.
+    void month_recalc();
+
+    // Budget totals by kind from the categories' budgets (empty = no budget).
+    void budget_totals_recalc();
+
+    // The category of entry i (nullptr when its number is not 1..30).
+    const HimokuRec* category_of(int i) const;
+    int category_index(const QString& himoku_no) const; // -1 when invalid
+    static int saifu_index(const QString& saifu_no);    // -1 when invalid
+
+    QString month_file_path() const;
+    QString path(const QString& file_name) const;
+};
+
+} // namespace kanvelo

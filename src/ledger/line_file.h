@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ledger/file_error.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Every file of the program is text in code page 932 (Shift_JIS as Windows
+// writes it), one value per line. Lines are written with CR LF; a reader ends a
+// line at CR LF or at a lone CR.
+namespace kanvelo {
+
+struct LineFile {
+    bool missing = false; // the file does not exist (or cannot be opened)
+    QStringList lines;
+    FileErrors errors; // bytes that are not code page 932, by line
+};
+
+LineFile read_line_file(const QString& path);
+
+// Splits raw bytes into lines at CR LF or a lone CR. A final line without a
+// line end counts; a file ending with a line end has no empty last line.
+QList<QByteArray> split_lines(const QByteArray& bytes);
+
+// Replaces the file atomically with the lines, each ended by CR LF. Fails,
+// naming the file and the value, when a line holds a character code page 932
+// cannot store; the old file is then left whole.
+WriteResult write_line_file(const QString& path, const QStringList& lines);
+
+// Encodes text as code page 932. Returns nullopt when some character cannot be
+// stored; `bad` then receives the first such character.
+std::optional<QByteArray> encode_cp932(const QString& text, QString* bad = nullptr);
+// Decodes one line; `ok` is false when the bytes are not code page 932.
+QString decode_cp932(const QByteArray& bytes, bool* ok = nullptr);
+
+// The first character of `text` that code page 932 cannot store, or empty.
+QString first_unstorable(const QString& text);
+
+// Test seam: make the n-th file operation from now fail (open, write, flush
+// and commit each count as one); 0 switches it off.
+void fail_file_operation_for_tests(int nth);
+
+} // namespace kanvelo

@@ -1,0 +1,186 @@
+#include "ledger/month_file.h"
+
+#include "ledger/line_cursor.h"
+#include "ledger/line_file.h"
+#include "ledger/values.h"
+
+namespace kanvelo {
+
+std::optional<double> header_version(const QString& header) {
+    return to_number(header.mid(4, 4));
+}
+
+QString month_file_name(const Ledger& ledger, const QString& nen, const QString& tuki) {
+    return ledger.path(u'~' + nen + tuki + QStringLiteral(".dat"));
+}
+
+namespace {
+
+// Reads five-line category blocks into slots 0..29 and adds the budgets to the
+// budget totals. Returns false when the file ended inside the section.
+bool read_categories(Ledger& l, LineCursor& in, FileErrors& errors) {
+    for (int c = 0; c < kHimokuCount; ++c) {
+        HimokuRec& h = l.himoku[c];
+        QString* fields[] = {&h.no, &h.name, &h.yosan_kingaku, &h.kubun, &h.yosan_comment};
+        for (QString* f : fields) {
+            auto v = in.next(errors);
+            if (!v)
+                return false;
+            *f = *v;
+        }
+        const int kubun_line = in.line_no() - 2;
+        if (!is_number(h.kubun))
+            errors.push_back({in.path(), kubun_line,
+                              QStringLiteral("収入・支出の区分「%1」が数字ではありません").arg(h.kubun)});
+        if (h.yosan_kingaku.isEmpty())
+            continue;
+        auto budget = to_number(h.yosan_kingaku);
+        if (!budget) {
+            errors.push_back({in.path(), kubun_line - 1,
+                              QStringLiteral("予算「%1」が数字ではありません").arg(h.yosan_kingaku)});
+            continue;
+        }
+        (h.is_income() ? l.yosan_syunyu_goukei : l.yosan_sisyutu_goukei) += *budget;
+    }
+    return true;
+}
+
+bool read_wallets(Ledger& l, LineCursor& in, int count, FileErrors& errors) {
+    for (int w = 0; w < count; ++w) {
+        auto no = in.next(errors);
+        if (!no)
+            return false;
+        l.saifu[w].no = *no;
+        auto name = in.next(errors);
+        if (!name)
+            return false;
+        l.saifu[w].name = *name;
+    }
+    for (int w = count; w < kSaifuCount; ++w) {
+        l.saifu[w].no = number_form(w + 1);
+        l.saifu[w].name = QStringLiteral("その他");
+    }
+    return true;
+}
+
+// Reads entries of `fields` lines each until the end of the file. A block cut
+// short by the end of the file is kept when it holds at least date, category
+// and amount: its description is then empty and its wallet the cash wallet.
+void read_entries(Ledger& l, LineCursor& in, int fields, bool headerless, FileErrors& errors) {
+    int i = 1;
+    while (!in.at_end() && i <= kSyusiLimit) {
+        const int block_line = in.line_no();
+        QStringList values;
+        while (values.size() < fields && !in.at_end())
+            values.append(*in.next(errors));
+        if (values.size() < fields) {
+            errors.push_back({in.path(), in.line_no(),
+                              QStringLiteral("ファイルが収支データの途中で終わっています")});
+            if (values.size() < 3)
+                return;
+        }
+        while (values.size() < 5)
+            values.append(QString());
+        SyusiRec& s = l.syusi[i];
+        s.hiduke = values[0];
+        s.himoku_no = values[1];
+        s.kingaku = values[2];
+        s.tekiyo = values[3];
+        s.saifu_no = values[4];
+        if (headerless || s.saifu_no.isEmpty())
+            s.saifu_no = number_form(0);
+        if (headerless && to_number(s.himoku_no) == 30.0)
+            s.himoku_no = number_form(29);
+        if (auto problem = l.syusi_apply(i))
+            errors.push_back({in.path(), block_line, *problem});
+        ++l.kensu;
+        ++i;
+    }
+    if (!in.at_end())
+        errors.push_back({in.path(), in.line_no(),
+                          QStringLiteral("%1件を超える収支データは読み込めません").arg(kSyusiLimit)});
+}
+
+void read_headerless(Ledger& l, LineCursor& in, FileErrors& errors) {
+    l.ledger_reset_month();
+    const bool whole = read_categories(l, in, errors);
+    l.himoku[29].name = QStringLiteral("財布<=>口座");
+    l.himoku[29].kubun = number_form(-1);
+    if (whole)
+        read_entries(l, in, 4, true, errors);
+}
+
+} // namespace
+
+ReadReport month_file_read(Ledger& l) {
+    ReadReport report;
+    const QString path = l.month_file_path();
+    LineFile file = read_line_file(path);
+    if (file.missing) {
+        report.missing = true;
+        return report;
+    }
+    report.errors = file.errors;
+    FileErrors& errors = report.errors;
+    l.ledger_reset_month();
+    LineCursor in(file, path);
+
+    auto header = in.next(errors);
+    if (header && !header->startsWith(u'@')) {
+        LineCursor again(file, path);
+        read_headerless(l, again, errors);
+    } else if (header) {
+        l.dat_header = *header;
+        if (read_categories(l, in, errors)) {
+            auto v = header_version(*header);
+            if (!v)
+                errors.push_back({path, 1, QStringLiteral("版数が読めません")});
+            const int wallets = (v && *v < 2.4) ? 10 : kSaifuCount;
+            if (read_wallets(l, in, wallets, errors))
+                read_entries(l, in, 5, false, errors);
+        }
+    }
+    l.ini_header = kSignature;
+    l.dat_header = kSignature;
+    return report;
+}
+
+QStringList month_file_lines(const Ledger& l) {
+    QStringList out;
+    out.reserve(1 + kHimokuCount * 5 + kSaifuCount * 2 + l.kensu * 5);
+    out << l.dat_header;
+    for (int c = 0; c < kHimokuCount; ++c) {
+        const HimokuRec& h = l.himoku[c];
+        out << h.no << h.name << h.yosan_kingaku << h.kubun << h.yosan_comment;
+    }
+    for (int w = 0; w < kSaifuCount; ++w)
+        out << l.saifu[w].no << l.saifu[w].name;
+    const QString amount_pattern = QStringLiteral("#,##0");
+    for (int i = 1; i <= l.kensu; ++i) {
+        const SyusiRec& s = l.syusi[i];
+        out << s.hiduke << s.himoku_no << format_value(s.kingaku, amount_pattern) << s.tekiyo
+            << s.saifu_no;
+    }
+    return out;
+}
+
+WriteResult month_file_write(const Ledger& l) {
+    return write_line_file(l.month_file_path(), month_file_lines(l));
+}
+
+WriteResult month_file_create(Ledger& l) {
+    QStringList out;
+    out << kSignature;
+    for (int c = 0; c < kHimokuCount; ++c) {
+        HimokuRec& h = l.himoku[c];
+        h.no = number_form(c + 1);
+        out << h.no << h.name << number_form(0) << h.kubun << QString();
+    }
+    for (int w = 0; w < kSaifuCount; ++w) {
+        l.saifu[w].no = number_form(w + 1);
+        out << l.saifu[w].no << l.saifu[w].name;
+    }
+    return write_line_file(l.month_file_path(), out);
+}
+
+} // namespace kanvelo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ledger/file_error.h"
+#include "ledger/ledger.h"
+
+namespace kanvelo {
+
+struct ReadReport {
+    bool missing = false;
+    FileErrors errors;
+};
+
+// "~" + nen + tuki + ".dat" in the ledger's folder.
+QString month_file_name(const Ledger& ledger, const QString& nen, const QString& tuki);
+
+// Fills the ledger from the month file of nen/tuki. The categories and wallets
+// must already hold the settings file's copies: a damaged file keeps what it
+// read and leaves the rest as it was, and the report names file and line.
+ReadReport month_file_read(Ledger& ledger);
+
+// Replaces the month file of nen/tuki with the ledger's month.
+WriteResult month_file_write(const Ledger& ledger);
+
+// Writes a new month file from the ledger's categories and wallets, with every
+// budget 0, empty comments and no entries.
+WriteResult month_file_create(Ledger& ledger);
+
+// The lines month_file_write would write (for tests and benchmarks).
+QStringList month_file_lines(const Ledger& ledger);
+
+} // namespace kanvelo

@@ -1,0 +1,49 @@
+#include "ledger/month_load.h"
+
+#include "ledger/month_file.h"
+#include "ledger/settings_file.h"
+
+namespace kanvelo {
+
+namespace {
+void append(FileErrors& to, const FileErrors& from) { to.insert(to.end(), from.begin(), from.end()); }
+} // namespace
+
+FileErrors ledger_load(Ledger& l, const QDate& today) {
+    FileErrors errors;
+    l.open_marker = QStringLiteral("ini_open");
+    ReadReport ini = settings_read(l);
+    if (ini.missing) {
+        if (auto e = settings_create(l, today))
+            errors.push_back(*e);
+        ini = settings_read(l);
+    }
+    if (ini.missing)
+        errors.push_back({l.path(kSettingsFile), 0, QStringLiteral("開けませんでした")});
+    append(errors, ini.errors);
+
+    l.open_marker = QStringLiteral("dat_open");
+    ReadReport dat = month_file_read(l);
+    if (dat.missing) {
+        if (auto e = month_file_create(l))
+            errors.push_back(*e);
+        dat = month_file_read(l);
+    }
+    if (dat.missing) {
+        // Nothing could be read or created: show an empty month all the same.
+        l.ledger_reset_month();
+        l.ini_header = kSignature;
+        l.dat_header = kSignature;
+        errors.push_back({l.month_file_path(), 0, QStringLiteral("開けませんでした")});
+    }
+    append(errors, dat.errors);
+    return errors;
+}
+
+WriteResult ledger_save_month(const Ledger& l) {
+    if (auto e = settings_write(l))
+        return e;
+    return month_file_write(l);
+}
+
+} // namespace kanvelo

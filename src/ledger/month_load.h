@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ledger/file_error.h"
+#include "ledger/ledger.h"
+
+#include <QDate>
+
+namespace kanvelo {
+
+// Loads kanvelo.ini and the month it records, creating either file when it is
+// missing (a new settings file opens the month of `today`). Every problem is
+// returned; loading goes on with whatever could be read.
+FileErrors ledger_load(Ledger& ledger, const QDate& today);
+
+// A save: kanvelo.ini, then the month file. Stops at the first file that fails.
+WriteResult ledger_save_month(const Ledger& ledger);
+
+} // namespace kanvelo

@@ -1,0 +1,66 @@
+#include "ledger/other_month.h"
+
+#include "ledger/line_cursor.h"
+#include "ledger/line_file.h"
+#include "ledger/values.h"
+
+namespace kanvelo {
+
+OtherMonth read_other_month(const QString& path) {
+    OtherMonth m;
+    LineFile file = read_line_file(path);
+    if (file.missing) {
+        m.missing = true;
+        return m;
+    }
+    m.errors = file.errors;
+    if (file.lines.isEmpty()) {
+        m.errors.push_back({path, 1, QStringLiteral("ファイルが空です")});
+        return m;
+    }
+    m.headerless = !file.lines.first().startsWith(u'@');
+    LineCursor in(file, path, m.headerless ? 0 : 1);
+    for (HimokuRec& h : m.himoku) {
+        for (QString* f : {&h.no, &h.name, &h.yosan_kingaku, &h.kubun, &h.yosan_comment}) {
+            auto v = in.next(m.errors);
+            if (!v)
+                return m;
+            *f = *v;
+        }
+    }
+    int fields = 4;
+    if (!m.headerless) {
+        fields = 5;
+        auto v = header_version(file.lines.first());
+        if (!v)
+            m.errors.push_back({path, 1, QStringLiteral("版数が読めません")});
+        in.skip(2 * ((v && *v < 2.4) ? 10 : kSaifuCount));
+    }
+    while (!in.at_end()) {
+        SyusiRec s;
+        QString* f[] = {&s.hiduke, &s.himoku_no, &s.kingaku, &s.tekiyo, &s.saifu_no};
+        int got = 0;
+        for (; got < fields && !in.at_end(); ++got)
+            *f[got] = *in.next(m.errors);
+        if (got < fields) {
+            m.errors.push_back({path, in.line_no(),
+                                QStringLiteral("ファイルが収支データの途中で終わっています")});
+            if (got < 3)
+                break;
+        }
+        if (fields == 4 || s.saifu_no.isEmpty())
+            s.saifu_no = number_form(0);
+        m.syusi.push_back(s);
+    }
+    return m;
+}
+
+YearMonth previous_month(const QString& nen, const QString& tuki) {
+    const int y = int(number_or_zero(nen));
+    const int mo = int(number_or_zero(tuki));
+    if (mo == 1)
+        return {format_number(y - 1, QStringLiteral("0000")), QStringLiteral("12")};
+    return {nen, format_number(mo - 1, QStringLiteral("00"))};
+}
+
+} // namespace kanvelo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ledger/file_error.h"
+#include "ledger/ledger.h"
+
+#include <vector>
+
+namespace kanvelo {
+
+// Another month's file as the carry-over, the budget window and the category
+// totals export read it: the categories and the entries, wallets skipped.
+// The open ledger is never touched.
+struct OtherMonth {
+    bool missing = false;
+    bool headerless = false; // the oldest layout: no header line, four-line entries
+    std::array<HimokuRec, kHimokuCount> himoku;
+    std::vector<SyusiRec> syusi;
+    FileErrors errors;
+};
+
+OtherMonth read_other_month(const QString& path);
+
+// The month before yyyy/mm as four- and two-digit texts.
+struct YearMonth {
+    QString nen;
+    QString tuki;
+};
+YearMonth previous_month(const QString& nen, const QString& tuki);
+
+} // namespace kanvelo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace kanvelo {
+
+// The title of a message box for which no other title is given.
+inline const QString kAppTitle = QStringLiteral("家計簿ぽるる");
+
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString text;
+    QString title;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+};
+
+// Every message of the program goes through here: a modal box with the text,
+// the title (kAppTitle when empty), the icon and the buttons. Returns the
+// button pressed; closing the box counts as Cancel, or as No/Ok where there
+// is no Cancel button.
+MsgAnswer show_message(QWidget* parent, const QString& text, const QString& title = {},
+                       MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok);
+
+// For tests: while one exists, messages are not shown but recorded and
+// answered from a queue (the first button of the box when the queue is empty).
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    void answer_next(MsgAnswer answer);
+    const std::vector<Message>& messages() const { return messages_; }
+    QStringList texts() const;
+    void clear() { messages_.clear(); }
+
+private:
+    friend MsgAnswer show_message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons);
+    std::vector<Message> messages_;
+    std::vector<MsgAnswer> answers_;
+    MessageRecorder* previous_ = nullptr;
+};
+
+} // namespace kanvelo
