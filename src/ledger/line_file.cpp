@@ -54,28 +54,63 @@ QString decode_cp932(const QByteArray& bytes, bool* ok) {
     return s;
 }
 
-std::optional<QByteArray> encode_cp932(const QString& text, QString* bad) {
+namespace {
+
+// Encodes without substitution: ICU maps a few characters outside the code
+// page (private-use ones among them) onto a code of another character, so the
+// result must also decode back to the same text.
+std::optional<QByteArray> encode_exact(const QString& text) {
     QStringEncoder enc(kCodec, QStringConverter::Flag::Stateless);
     QByteArray out = enc.encode(text);
-    if (!enc.hasError())
-        return out;
-    if (bad)
+    if (enc.hasError())
+        return std::nullopt;
+    QStringDecoder dec(kCodec, QStringConverter::Flag::Stateless);
+    QString back = dec.decode(out);
+    if (dec.hasError() || back != text)
+        return std::nullopt;
+    return out;
+}
+
+} // namespace
+
+std::optional<QByteArray> encode_cp932(const QString& text, QString* bad) {
+    auto out = encode_exact(text);
+    if (!out && bad)
         *bad = first_unstorable(text);
-    return std::nullopt;
+    return out;
 }
 
 QString first_unstorable(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         QString ch = text.mid(i, len);
-        QStringEncoder enc(kCodec, QStringConverter::Flag::Stateless);
-        (void)enc.encode(ch);
-        if (enc.hasError())
+        if (!encode_exact(ch))
             return ch;
         i += len - 1;
     }
     return QString();
 }
+
+namespace {
+
+QStringList split_text_lines(const QString& text) {
+    QStringList out;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text.at(i) != u'\r')
+            continue;
+        out.append(text.mid(start, i - start));
+        if (i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        out.append(text.mid(start));
+    return out;
+}
+
+} // namespace
 
 LineFile read_line_file(const QString& path) {
     LineFile result;
@@ -86,12 +121,18 @@ LineFile read_line_file(const QString& path) {
     }
     const QByteArray bytes = f.readAll();
     f.close();
+    // CR and LF never occur inside a double-byte character, so the whole file
+    // can be decoded at once and split afterwards.
+    bool ok = true;
+    result.lines = split_text_lines(decode_cp932(bytes, &ok));
+    if (ok)
+        return result;
     const QList<QByteArray> raw = split_lines(bytes);
-    result.lines.reserve(raw.size());
+    result.lines.clear();
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        bool ok = true;
-        result.lines.append(decode_cp932(raw.at(i), &ok));
-        if (!ok)
+        bool line_ok = true;
+        result.lines.append(decode_cp932(raw.at(i), &line_ok));
+        if (!line_ok)
             result.errors.push_back(
                 {path, int(i + 1), QStringLiteral("Shift_JISとして読めない文字があります")});
     }
@@ -99,19 +140,22 @@ LineFile read_line_file(const QString& path) {
 }
 
 WriteResult write_line_file(const QString& path, const QStringList& lines) {
-    QByteArray bytes;
-    bytes.reserve(lines.size() * 16);
-    QStringEncoder enc(kCodec, QStringConverter::Flag::Stateless);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        bytes += enc.encode(lines.at(i));
-        if (enc.hasError()) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    auto encoded = encode_exact(text);
+    if (!encoded) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
             QString bad = first_unstorable(lines.at(i));
+            if (bad.isEmpty())
+                continue;
             return FileError{path, int(i + 1),
                              QStringLiteral("「%1」の「%2」はこのファイルに保存できない文字です")
                                  .arg(describe_value(lines.at(i)), bad)};
         }
-        bytes += "\r\n";
+        return FileError{path, 0, QStringLiteral("保存できない文字があります")};
     }
+    const QByteArray& bytes = *encoded;
 
     QSaveFile f(path);
     auto fail = [&](const QString& what) -> WriteResult {

@@ -176,9 +176,12 @@ WriteResult settings_create(Ledger& l, const QDate& today) {
     set_default_categories(l);
     set_default_wallets(l);
     l.zeiritu = 5;
+    // Held in the ledger too, so that a folder that cannot be written still
+    // opens the month of today.
+    l.nen = format_number(today.year(), QStringLiteral("0000"));
+    l.tuki = format_number(today.month(), QStringLiteral("00"));
     return write_line_file(l.path(kSettingsFile),
-                           settings_lines(l, kSignature, format_number(today.year(), QStringLiteral("0000")),
-                                          format_number(today.month(), QStringLiteral("00")), number_form(5)));
+                           settings_lines(l, kSignature, l.nen, l.tuki, number_form(5)));
 }
 
 ReadReport window_file_read(Ledger& l) {

@@ -79,39 +79,50 @@ QString group_thousands(const QString& int_part) {
 } // namespace
 
 std::optional<double> to_number(const QString& text) {
-    int b = 0, e = text.size();
-    while (b < e && is_blank(text.at(b)))
+    const QChar* p = text.constData();
+    qsizetype b = 0, e = text.size();
+    while (b < e && is_blank(p[b]))
         ++b;
-    while (e > b && is_blank(text.at(e - 1)))
+    while (e > b && is_blank(p[e - 1]))
         --e;
     if (b == e)
         return std::nullopt;
-    QString clean;
-    int i = b;
-    if (text.at(i) == u'-' || text.at(i) == u'+')
-        clean += text.at(i++);
-    bool seen_digit = false, seen_point = false;
-    for (; i < e; ++i) {
-        QChar c = text.at(i);
+    bool negative = false;
+    if (p[b] == u'-' || p[b] == u'+')
+        negative = p[b++] == u'-';
+    // Whole numbers, the usual case, are summed directly; a decimal point
+    // hands the cleaned text to the library conversion.
+    long long whole = 0;
+    int digits = 0;
+    bool seen_point = false;
+    for (qsizetype i = b; i < e; ++i) {
+        const char16_t c = p[i].unicode();
         if (c >= u'0' && c <= u'9') {
-            clean += c;
-            seen_digit = true;
-        } else if (c == u',' && seen_digit && !seen_point) {
+            if (digits < 18)
+                whole = whole * 10 + (c - u'0');
+            ++digits;
+        } else if (c == u',' && digits > 0 && !seen_point) {
             continue;
         } else if (c == u'.' && !seen_point) {
-            clean += c;
             seen_point = true;
         } else {
             return std::nullopt;
         }
     }
-    if (!seen_digit)
+    if (digits == 0)
         return std::nullopt;
-    bool ok = false;
-    double v = clean.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return v;
+    double v = whole;
+    if (seen_point || digits >= 18) {
+        QString clean;
+        for (qsizetype i = b; i < e; ++i)
+            if (p[i] != u',')
+                clean += p[i];
+        bool ok = false;
+        v = clean.toDouble(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    return negative ? -v : v;
 }
 
 bool is_number(const QString& text) { return to_number(text).has_value(); }
@@ -154,7 +165,14 @@ QString format_number(double value, const QString& pattern) {
     const int zeros = pattern.startsWith(u'0') ? min_int : 1;
 
     bool negative = false;
-    QString digits = rounded_digits(value, decimals, &negative);
+    QString digits;
+    if (decimals == 0 && std::fabs(value) < 1e15 && value == std::floor(value)) {
+        const long long n = static_cast<long long>(value);
+        negative = n < 0;
+        digits = QString::number(negative ? -n : n);
+    } else {
+        digits = rounded_digits(value, decimals, &negative);
+    }
     QString int_part = digits.left(digits.size() - decimals);
     QString frac = digits.right(decimals);
     if (zero_empty && !negative && int_part == u"0" && frac.count(u'0') == frac.size())
@@ -183,23 +201,28 @@ QString format_value(const QString& text, const QString& pattern) {
 }
 
 QString plain_number(double value) {
-    if (value == 0)
+    if (value == 0 || !std::isfinite(value))
         return QStringLiteral("0");
-    QString s = QString::number(value, 'g', 15);
-    if (s.contains(u'e')) {
-        // Prefer plain digits while the value still fits in 15 digits.
-        double a = std::fabs(value);
-        if (a >= 1e-5 && a < 1e15) {
-            s = QString::number(value, 'f', 15 - int(std::floor(std::log10(a))) - 1);
-            if (s.contains(u'.')) {
-                while (s.endsWith(u'0'))
-                    s.chop(1);
-                if (s.endsWith(u'.'))
-                    s.chop(1);
-            }
-        }
+    // 15 significant digits, always written out in plain digits so that the
+    // leading-number parse reads the same value back.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const QString s = QString::fromLatin1(buf);
+    const int e = int(s.indexOf(u'e'));
+    QString digits = s.left(e);
+    digits.remove(u'.');
+    const int exp = s.mid(e + 1).toInt();
+    while (digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+    QString out;
+    if (exp < 0) {
+        out = QStringLiteral("0.") + QString(-exp - 1, u'0') + digits;
+    } else if (digits.size() <= exp + 1) {
+        out = digits + QString(exp + 1 - digits.size(), u'0');
+    } else {
+        out = digits.left(exp + 1) + u'.' + digits.mid(exp + 1);
     }
-    return s;
+    return value < 0 ? u'-' + out : out;
 }
 
 QString number_form(double value) {

@@ -1,0 +1,74 @@
+// Reading, deriving and writing a month of 1000 entries, and reading ten years
+// of other months through the shared reader.
+#include "ledger/line_file.h"
+#include "ledger/month_file.h"
+#include "ledger/other_month.h"
+#include "ledger/settings_file.h"
+#include "ledger/values.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace kanvelo;
+
+namespace {
+
+QStringList month_lines(int entries) {
+    Ledger l;
+    set_default_categories(l);
+    set_default_wallets(l);
+    l.dat_header = kSignature;
+    l.kensu = entries;
+    for (int i = 1; i <= entries; ++i)
+        l.syusi[i] = {QStringLiteral("200403%1").arg(1 + i % 28, 2, 10, QChar(u'0')),
+                      QString::number(2 + i % 28), QString::number(100 + i * 7),
+                      QStringLiteral("スーパーで食料品 %1").arg(i), QString::number(i % 15)};
+    return month_file_lines(l);
+}
+
+void BM_MonthReadAndWrite(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    set_default_categories(l);
+    set_default_wallets(l);
+    l.app_path = dir.path() + u'/';
+    l.nen = QStringLiteral("2004");
+    l.tuki = QStringLiteral("03");
+    write_line_file(l.month_file_path(), month_lines(1000));
+    for (auto _ : state) {
+        ReadReport r = month_file_read(l);
+        benchmark::DoNotOptimize(r);
+        if (month_file_write(l))
+            state.SkipWithError("write failed");
+    }
+}
+BENCHMARK(BM_MonthReadAndWrite)->Unit(benchmark::kMillisecond);
+
+void BM_Read120OtherMonths(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QStringList lines = month_lines(300);
+    QStringList paths;
+    for (int m = 0; m < 120; ++m) {
+        paths << dir.path() + QStringLiteral("/~%1.dat").arg(199501 + (m / 12) * 100 + m % 12);
+        write_line_file(paths.last(), lines);
+    }
+    for (auto _ : state) {
+        double total = 0;
+        for (const QString& p : paths)
+            for (const SyusiRec& s : read_other_month(p).syusi)
+                total += number_or_zero(s.kingaku);
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_Read120OtherMonths)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

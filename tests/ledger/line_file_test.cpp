@@ -1,0 +1,163 @@
+#include "ledger/line_file.h"
+
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include <gtest/gtest.h>
+
+using namespace kanvelo;
+using kanvelo::testing::TempFolder;
+
+TEST(LineFile, EndsLinesAtCrLfOrALoneCr) {
+    EXPECT_EQ(split_lines("a\r\nb\rc\r\n"), (QList<QByteArray>{"a", "b", "c"}));
+    EXPECT_EQ(split_lines("a\r\n\r\nb"), (QList<QByteArray>{"a", "", "b"}));
+    EXPECT_EQ(split_lines("a\nb\r\n"), (QList<QByteArray>{"a\nb"}));
+    EXPECT_TRUE(split_lines("").isEmpty());
+    EXPECT_EQ(split_lines("\r\n"), (QList<QByteArray>{""}));
+}
+
+TEST(LineFile, WritesEveryLineWithCrLf) {
+    TempFolder dir;
+    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("x.dat")),
+                                 {QStringLiteral("家計簿"), QString(), QStringLiteral(" 5 ")}));
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")),
+              QByteArray("\x89\xc6\x8c\x76\x95\xeb\r\n\r\n 5 \r\n"));
+}
+
+TEST(LineFile, ReadsBackWhatItWrote) {
+    TempFolder dir;
+    QStringList lines{QStringLiteral("①②Ⅰ㈱髙﨑"), QStringLiteral("ｱｲｳ半角"), QStringLiteral("~\\")};
+    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("x.dat")), lines));
+    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    EXPECT_FALSE(f.missing);
+    EXPECT_TRUE(f.errors.empty());
+    EXPECT_EQ(f.lines, lines);
+}
+
+// Every code of the code page decodes, and encodes back to the same bytes. The
+// only exceptions are codes that duplicate another code (the IBM extension
+// rows, the NEC-selected IBM rows and a few NEC row-13 symbols), which come
+// back in the one form Windows writes.
+TEST(LineFile, EveryCodePage932CharacterRoundTripsByteForByte) {
+    int checked = 0;
+    QSet<int> changed_leads;
+    auto check = [&](const QByteArray& b) {
+        bool ok = false;
+        QString s = decode_cp932(b, &ok);
+        if (!ok || s.size() != 1 || s.at(0) == QChar(0x1a))
+            return;
+        ++checked;
+        auto back = encode_cp932(s);
+        ASSERT_TRUE(back.has_value()) << b.toHex().constData();
+        if (*back != b) {
+            changed_leads.insert(uchar(b.at(0)));
+            EXPECT_EQ(decode_cp932(*back), s) << b.toHex().constData();
+        }
+    };
+    for (int c = 0x20; c <= 0x7e; ++c)
+        check(QByteArray(1, char(c)));
+    for (int c = 0xa1; c <= 0xdf; ++c)
+        check(QByteArray(1, char(c)));
+    for (int lead = 0x81; lead <= 0xfc; ++lead) {
+        if (lead > 0x9f && lead < 0xe0)
+            continue;
+        for (int trail = 0x40; trail <= 0xfc; ++trail) {
+            if (trail == 0x7f)
+                continue;
+            check(QByteArray().append(char(lead)).append(char(trail)));
+        }
+    }
+    EXPECT_GT(checked, 7000 + 1880 + 188 + 63); // JIS X 0208, user area and extensions
+    EXPECT_TRUE(changed_leads.subtract({0x81, 0x87, 0xed, 0xee, 0xfa}).isEmpty())
+        << "unexpected duplicate rows";
+    // The NEC extension row (circled digits, ...) is kept as is.
+    EXPECT_EQ(encode_cp932(decode_cp932("\x87\x40")), QByteArray("\x87\x40"));
+    EXPECT_EQ(encode_cp932(decode_cp932("\xfa\x40")), QByteArray("\xfa\x40"));
+}
+
+TEST(LineFile, EncodingNeverSubstitutesSilently) {
+    // Nothing outside the code page may turn into another character on the way out.
+    for (char32_t u = 0x20; u < 0xffff; ++u) {
+        if (u >= 0xd800 && u <= 0xdfff)
+            continue;
+        QString s = QString::fromUcs4(&u, 1);
+        if (auto b = encode_cp932(s)) {
+            ASSERT_EQ(decode_cp932(*b), s) << std::hex << unsigned(u);
+        }
+    }
+}
+
+TEST(LineFile, RefusesAValueTheCodePageCannotHoldAndKeepsTheOldFile) {
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    auto err = write_line_file(path, {QStringLiteral("ok"), QString::fromUtf8("ランチ\xf0\x9f\x8d\x99")});
+    ASSERT_TRUE(err.has_value());
+    EXPECT_EQ(err->line, 2);
+    EXPECT_TRUE(err->message().contains(QStringLiteral("x.dat")));
+    EXPECT_TRUE(err->message().contains(QString::fromUtf8("\xf0\x9f\x8d\x99")));
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+    EXPECT_EQ(first_unstorable(QString::fromUtf8("円\xc2\xa5")), QString::fromUtf8("\xc2\xa5"));
+    EXPECT_TRUE(first_unstorable(QStringLiteral("円")).isEmpty());
+}
+
+TEST(LineFile, ReportsBytesThatAreNotCodePage932ByLine) {
+    TempFolder dir;
+    dir.write_bytes(QStringLiteral("x.dat"), QByteArray("good\r\nbad\x81\r\nalso good\r\n"));
+    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    ASSERT_EQ(f.lines.size(), 3);
+    EXPECT_EQ(f.lines.at(2), u"also good");
+    ASSERT_EQ(f.errors.size(), 1u);
+    EXPECT_EQ(f.errors.front().line, 2);
+}
+
+TEST(LineFile, MissingFileIsReportedAsMissing) {
+    TempFolder dir;
+    EXPECT_TRUE(read_line_file(dir.file(QStringLiteral("none.dat"))).missing);
+}
+
+TEST(LineFile, EveryFailedOperationLeavesThePreviousFileWhole) {
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    for (int step = 1; step <= 4; ++step) {
+        fail_file_operation_for_tests(step);
+        auto err = write_line_file(path, {QStringLiteral("new"), QStringLiteral("content")});
+        fail_file_operation_for_tests(0);
+        ASSERT_TRUE(err.has_value()) << step;
+        EXPECT_EQ(err->path, path);
+        EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n")) << step;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("x.dat")});
+}
+
+TEST(LineFile, WriteIntoAPathWhoseParentIsAFileFails) {
+    TempFolder dir;
+    dir.write_bytes(QStringLiteral("plain"), "x");
+    auto err = write_line_file(dir.file(QStringLiteral("plain/x.dat")), {QStringLiteral("a")});
+    ASSERT_TRUE(err.has_value());
+    EXPECT_TRUE(err->message().startsWith(QStringLiteral("x.dat")));
+}
+
+TEST(LineFile, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    struct rlimit old_limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old_limit;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    auto err = write_line_file(path, QStringList(2000, QStringLiteral("0123456789")));
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    ASSERT_TRUE(err.has_value());
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+}
