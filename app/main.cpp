@@ -1,13 +1,11 @@
-#include "ledger/clock.h"
-#include "ledger/month_load.h"
-#include "ledger/values.h"
+#include "ledger/ledger.h"
+#include "main_window/main_form.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
-#include <cstdio>
+#include <memory>
 
 using namespace kanvelo;
 
@@ -27,17 +25,12 @@ QString data_folder() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    static Ledger ledger;
-    ledger.app_path = QDir(data_folder()).absolutePath() + u'/';
-    const FileErrors errors = ledger_load(ledger, clock_today());
-    for (const FileError& e : errors)
-        std::fprintf(stderr, "%s\n", qPrintable(e.message()));
-    const QString amount = QStringLiteral("#,##0");
-    std::printf("%s/%s entries %d income %s expense %s cash %s\n", qPrintable(ledger.nen),
-                qPrintable(ledger.tuki), ledger.kensu,
-                qPrintable(format_number(ledger.syunyu_goukei, amount)),
-                qPrintable(format_number(ledger.sisyutu_goukei, amount)),
-                qPrintable(format_number(ledger.saifu[0].zankin, amount)));
-    return errors.empty() ? 0 : 1;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kanvelo"));
+    auto ledger = std::make_unique<Ledger>();
+    ledger->app_path = QDir(data_folder()).absolutePath() + u'/';
+    Main_Form form(*ledger);
+    form.startup();
+    form.show();
+    return app.exec();
 }

@@ -64,3 +64,48 @@ YearMonth previous_month(const QString& nen, const QString& tuki) {
 }
 
 } // namespace kanvelo
+
+namespace kanvelo {
+
+CarryOver carry_over_balance(const Ledger& l, int wallet) {
+    CarryOver r;
+    const YearMonth prev = previous_month(l.nen, l.tuki);
+    r.path = l.path(u'~' + prev.nen + prev.tuki + QStringLiteral(".dat"));
+    OtherMonth m = read_other_month(r.path);
+    if (m.missing) {
+        r.status = CarryOver::Status::Missing;
+        return r;
+    }
+    if (m.headerless) {
+        r.status = CarryOver::Status::OldFormat;
+        return r;
+    }
+    r.errors = m.errors;
+    for (const SyusiRec& s : m.syusi) {
+        auto w = to_number(s.saifu_no);
+        if (!w) {
+            r.errors.push_back({r.path, 0, QStringLiteral("財布の番号「%1」が正しくありません").arg(s.saifu_no)});
+            continue;
+        }
+        if (*w != wallet)
+            continue;
+        auto c = to_number(s.himoku_no);
+        auto k = to_number(s.kingaku);
+        if (!c || *c < 1 || *c > kHimokuCount || *c != int(*c) || !k) {
+            r.errors.push_back({r.path, 0,
+                                QStringLiteral("収支データ「%1 %2 %3」が正しくありません")
+                                    .arg(s.hiduke, s.himoku_no, s.kingaku)});
+            continue;
+        }
+        const HimokuRec& h = m.himoku[int(*c) - 1];
+        if (h.is_income() || to_number(h.no) == kTransferHimoku)
+            r.zankin += *k;
+        else
+            r.zankin -= *k;
+    }
+    if (!r.errors.empty())
+        r.status = CarryOver::Status::Damaged;
+    return r;
+}
+
+} // namespace kanvelo

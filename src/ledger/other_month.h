@@ -28,3 +28,18 @@ struct YearMonth {
 YearMonth previous_month(const QString& nen, const QString& tuki);
 
 } // namespace kanvelo
+
+namespace kanvelo {
+
+// The carry-over: the closing balance of one wallet in the month before the
+// open one, from that month's file.
+struct CarryOver {
+    enum class Status { Ok, Missing, OldFormat, Damaged };
+    Status status = Status::Ok;
+    double zankin = 0;
+    QString path;
+    FileErrors errors;
+};
+CarryOver carry_over_balance(const Ledger& ledger, int wallet);
+
+} // namespace kanvelo

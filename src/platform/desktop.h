@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 namespace kanvelo {
@@ -22,8 +21,9 @@ void beep();
 // 42 (a success code above 32) otherwise.
 int shell_open(const QString& target);
 
-// For tests: replaces shell_open (and beep) while set; pass {} to restore.
+// For tests: replaces shell_open while set; pass {} to restore.
 void set_shell_open_for_tests(std::function<int(const QString&)> handler);
+// Beeps since the start of the process (every beep() is counted).
 int beep_count_for_tests();
 
 } // namespace kanvelo

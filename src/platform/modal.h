@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -25,9 +26,9 @@ public:
     ModalDriver& operator=(const ModalDriver&) = delete;
 
     void next(Handler handler);
-    int pending() const;            // handlers not used yet
-    int unexpected() const;         // windows opened with no handler queued
-    QStringList opened() const;     // objectNames of the windows opened, in order
+    int pending() const;        // handlers not used yet
+    int unexpected() const;     // windows opened with no handler queued
+    QStringList opened() const; // objectNames of the windows opened, in order
 
 private:
     struct State;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QScrollBar>
 
 class QLineEdit;
@@ -9,7 +10,7 @@ namespace kanvelo {
 // A vertical scroll bar used as a spinner: its up arrow increases the value,
 // within [minimum, maximum]. value_changed is sent for every change, including
 // set_value from code; when a box is bound the value is first written into it
-// as plain digits.
+// as plain digits (binding itself leaves the box as it is).
 class Spinner : public QScrollBar {
     Q_OBJECT
 public:
@@ -25,6 +26,16 @@ public:
 
 Q_SIGNALS:
     void value_changed(int value);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void invert_action(int action);
+    void on_value_changed(int value);
+
+    QPointer<QLineEdit> box_;
 };
 
 } // namespace kanvelo

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "ledger/file_error.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QAction;
+
+namespace kanvelo {
+
+struct Ledger;
+class Grid;
+
+// The month view: the entries grid, the category grid, the four totals, the
+// menu bar and the buttons from which every other window is opened. It owns
+// no data: everything shown is read from the ledger.
+class Main_Form : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Main_Form(Ledger& ledger, QWidget* parent = nullptr);
+
+    // Loads the month recorded in kanvelo.ini and shows it, creating missing
+    // files; a damaged file brings up the unexpected-error window and loading
+    // goes on with what was read.
+    void startup();
+    // 家計簿を開く: saves, asks for the month and loads it.
+    void open_other_month();
+    // Writes kanvelo.ini, kanvelo2.ini and the month file, in that order. A
+    // file that cannot be written is named in a message; returns false then.
+    bool save_all();
+    // Ends the program at once, without the exit question.
+    void end_application();
+
+    void totals_display_refresh();
+    void category_columns_refresh();
+    void new_entry_refresh();
+    // Month totals and balances from scratch, then the totals and the category
+    // columns on screen.
+    void month_recalc();
+    // The entry loop: opens the entry window again after each 次を記入.
+    void kinyu_loop(bool from_button);
+    void gamen_switch();
+
+    // For tests and the start-up benchmark.
+    void set_splash_enabled(bool on) { splash_enabled_ = on; }
+    void set_on_end(std::function<void()> on_end) { on_end_ = std::move(on_end); }
+    bool ended() const { return ended_; }
+
+    // Outer geometry in twips, as kanvelo2.ini keeps it.
+    double outer_width_twips() const;
+    double outer_height_twips() const;
+    void set_outer_size_twips(double width, double height);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void build_menus();
+    void build_controls();
+    void setup_grids();
+    void fill_grids();
+    void apply_layout();
+    void place_from_window_file(FileErrors& errors);
+    void show_load_errors(const FileErrors& errors);
+    bool write_files();
+    QAction* add_item(QMenu* menu, const QString& name, const QString& text, bool enabled = true);
+
+    Ledger& ledger_;
+    Grid* grid1_ = nullptr;
+    Grid* grid2_ = nullptr;
+    QLineEdit* syunyu_ = nullptr;
+    QLineEdit* sisyutu_ = nullptr;
+    QLineEdit* syusi_ = nullptr;
+    QLineEdit* genkin_ = nullptr;
+    QList<QLabel*> labels_; // Label1 .. Label8
+    QPushButton* gamen_ = nullptr;
+    QPushButton* saifu_ = nullptr;
+    QPushButton* kinyu_ = nullptr;
+    QPushButton* syuryo_ = nullptr;
+    QPushButton* command1_ = nullptr;
+
+    bool splash_enabled_ = true;
+    bool ended_ = false;
+    bool in_layout_ = false;
+    std::function<void()> on_end_;
+};
+
+} // namespace kanvelo

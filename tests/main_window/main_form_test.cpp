@@ -1,0 +1,440 @@
+#include "main_window/main_form.h"
+
+#include "ledger/clock.h"
+#include "ledger/settings_file.h"
+#include "main_window/main_rules.h"
+#include "platform/geometry.h"
+#include "platform/grid.h"
+#include "platform/message_box.h"
+#include "platform/modal.h"
+#include "support/test_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace kanvelo;
+using namespace kanvelo::testing;
+
+namespace {
+
+QStringList entry(const char* day, const char* himoku, const char* kingaku, const char* tekiyo,
+                  const char* saifu) {
+    return {QString::fromUtf8(day), QString::fromUtf8(himoku), QString::fromUtf8(kingaku),
+            QString::fromUtf8(tekiyo), QString::fromUtf8(saifu)};
+}
+
+struct MainFormTest : ::testing::Test {
+    TempFolder dir;
+    std::unique_ptr<Ledger> ledger = std::make_unique<Ledger>();
+    MessageRecorder messages;
+    ModalDriver modals;
+    std::unique_ptr<Main_Form> form;
+    int ends = 0;
+
+    void SetUp() override { clock_set_today_for_tests(QDate(2004, 4, 15)); }
+    void TearDown() override {
+        form.reset();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"debugwindow")
+                w->deleteLater();
+        clock_set_today_for_tests(QDate());
+    }
+
+    void start() {
+        ledger->app_path = dir.path();
+        form = std::make_unique<Main_Form>(*ledger);
+        form->set_splash_enabled(false);
+        form->set_on_end([this] { ++ends; });
+        form->startup();
+        form->show();
+    }
+    void write_march(const QList<QStringList>& entries) {
+        dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+        dir.write_lines(QStringLiteral("~200403.dat"), month_file_with(entries));
+    }
+    Grid* grid(const char* name) { return form->findChild<Grid*>(QString::fromLatin1(name)); }
+    QString box(const char* name) {
+        return form->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    QColor box_colour(const char* name) {
+        return form->findChild<QLineEdit*>(QString::fromLatin1(name))->palette().color(QPalette::Text);
+    }
+    void trigger(const char* name) {
+        QAction* a = form->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(a, nullptr) << name;
+        ASSERT_TRUE(a->isEnabled()) << name;
+        a->trigger();
+    }
+    void click(const char* name) {
+        auto* b = form->findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_NE(b, nullptr) << name;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QWidget* debug_window() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"debugwindow" && w->isVisible())
+                return w;
+        return nullptr;
+    }
+    // Answers open_form with a year and month typed into its boxes.
+    void answer_open(const QString& year, const QString& month, bool hiraku) {
+        modals.next([=](QDialog& d) {
+            EXPECT_EQ(d.objectName(), u"open_form");
+            d.findChild<QLineEdit*>(QStringLiteral("open_nen"))->setText(year);
+            d.findChild<QLineEdit*>(QStringLiteral("open_tuki"))->setText(month);
+            QTest::mouseClick(d.findChild<QPushButton*>(hiraku ? QStringLiteral("open_hiraku")
+                                                                : QStringLiteral("open_yame")),
+                              Qt::LeftButton);
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(MainFormTest, FirstStartInAnEmptyFolderCreatesEveryFileAndShowsZeroTotals) {
+    start();
+    EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年04月）");
+    EXPECT_EQ(dir.read_lines(kSettingsFile).size(), 131);
+    EXPECT_EQ(dir.read_lines(QStringLiteral("~200404.dat")).size(), 181);
+    EXPECT_EQ(dir.read_lines(QStringLiteral("日記2004.dat")).size(), 366);
+    EXPECT_EQ(dir.read_lines(kWindowFile).size(), 10);
+    for (const char* b : {"Main_syunyu", "Main_Sisyutu", "Main_Syusi", "Main_genkin"})
+        EXPECT_EQ(box(b), u"0") << b;
+    EXPECT_EQ(grid("Main_Grid1")->rows(), 2);
+    EXPECT_EQ(grid("Main_Grid2")->rows(), 31);
+    EXPECT_EQ(grid("Main_Grid2")->text(12, 1), u"日常食品");
+    EXPECT_EQ(grid("Main_Grid2")->text(12, 6), u"0.0");
+    EXPECT_EQ(ledger->gamen, 1);
+    EXPECT_EQ(debug_window(), nullptr);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(MainFormTest, LoadedMonthShowsEveryKindOfEntryInBothGridsAndTheTotals) {
+    QStringList lines = month_file_with({entry("20040301", "1", "10,000", "【繰越】現金", " 0 "),
+                                         entry("20040325", "2", "300,000", "給料", "1"),
+                                         entry("20040326", "30", "-50,000", "引き出し", "1"),
+                                         entry("20040326", "30", "50000", "引き出し", "0"),
+                                         entry("20040327", "12", "5,000", "スーパー", "0"),
+                                         entry("20040328", "13", "15000", "外食", "0")});
+    lines[5 * 11 + 3] = QStringLiteral("30,000"); // budget of 日常食品
+    lines[5 * 12 + 3] = QString();                // no budget for 外食
+    dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+    dir.write_lines(QStringLiteral("~200403.dat"), lines);
+    start();
+    EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年03月）");
+
+    Grid* g1 = grid("Main_Grid1");
+    ASSERT_EQ(g1->rows(), 8);
+    EXPECT_EQ(g1->text(2, 0), u"25");
+    EXPECT_EQ(g1->text(2, 1), u"給料");
+    EXPECT_EQ(g1->text(2, 2), u"300,000");
+    EXPECT_EQ(g1->text(3, 1), u"財布<=>口座");
+    EXPECT_EQ(g1->text(4, 2), u"50000"); // shown as stored
+    EXPECT_EQ(g1->text(6, 3), u"外食");
+    EXPECT_EQ(g1->text(7, 1), u"");
+
+    EXPECT_EQ(box("Main_syunyu"), u"310,000");
+    EXPECT_EQ(box("Main_Sisyutu"), u"20,000");
+    EXPECT_EQ(box("Main_Syusi"), u"290,000");
+    EXPECT_EQ(box("Main_genkin"), u"40,000");
+
+    Grid* g2 = grid("Main_Grid2");
+    EXPECT_EQ(g2->text(2, 2), u"300,000");
+    EXPECT_EQ(g2->text(12, 2), u"5,000");
+    EXPECT_EQ(g2->text(12, 3), u"25,000");
+    EXPECT_EQ(g2->text(12, 4), u"30,000");
+    EXPECT_EQ(g2->text(12, 5), u"100.0");
+    EXPECT_EQ(g2->text(12, 6), u"25.0");
+    EXPECT_EQ(g2->text(13, 3), u"-15,000"); // an empty budget becomes 0
+    EXPECT_EQ(g2->text(13, 4), u"0");
+    EXPECT_EQ(ledger->himoku[12].yosan_kingaku, u" 0 ");
+    EXPECT_EQ(g2->text(2, 6), u"96.8");
+    EXPECT_EQ(g2->text(30, 2), u"0");
+    EXPECT_EQ(g2->alignment(12, 2) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+TEST_F(MainFormTest, NegativeBalanceAndCashAreRed) {
+    write_march({entry("20040301", "12", "1,200", "x", "0")});
+    start();
+    EXPECT_EQ(box("Main_Syusi"), u"-1,200");
+    EXPECT_EQ(box_colour("Main_Syusi"), QColor(255, 0, 0));
+    EXPECT_EQ(box_colour("Main_genkin"), QColor(255, 0, 0));
+    EXPECT_NE(box_colour("Main_syunyu"), QColor(255, 0, 0));
+    ledger->syusi[1].kingaku = QStringLiteral("0");
+    form->month_recalc();
+    EXPECT_EQ(box("Main_Syusi"), u"0");
+    EXPECT_NE(box_colour("Main_Syusi"), QColor(255, 0, 0));
+}
+
+TEST_F(MainFormTest, SavingTwiceWritesIdenticalFiles) {
+    write_march({entry("20040301", "12", "1200", "x", "0")});
+    start();
+    trigger("Menu_Save");
+    const QByteArray ini = dir.read_bytes(kSettingsFile);
+    const QByteArray win = dir.read_bytes(kWindowFile);
+    const QByteArray dat = dir.read_bytes(QStringLiteral("~200403.dat"));
+    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).at(183), u"1,200");
+    trigger("Menu_Save");
+    EXPECT_EQ(dir.read_bytes(kSettingsFile), ini);
+    EXPECT_EQ(dir.read_bytes(kWindowFile), win);
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("~200403.dat")), dat);
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(ends, 0);
+}
+
+TEST_F(MainFormTest, ExitCommandsSaveWithoutAsking) {
+    write_march({});
+    start();
+    ledger->kensu = 1;
+    ledger->syusi[1] = {QStringLiteral("20040302"), QStringLiteral("12"), QStringLiteral("800"),
+                        QStringLiteral("パン"), QStringLiteral("0")};
+    click("Main_Syuryo");
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).size(), 186);
+    EXPECT_TRUE(modals.opened().isEmpty());
+}
+
+TEST_F(MainFormTest, CloseQuestionAnsweredNoEndsWithoutSaving) {
+    write_march({});
+    start();
+    const QByteArray before = dir.read_bytes(QStringLiteral("~200403.dat"));
+    ledger->kensu = 1;
+    ledger->syusi[1] = {QStringLiteral("20040302"), QStringLiteral("12"), QStringLiteral("800"),
+                        QStringLiteral("パン"), QStringLiteral("0")};
+    modals.next([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), u"osimai_form");
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("osimai_iie")), Qt::LeftButton);
+    });
+    form->close();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("~200403.dat")), before);
+}
+
+TEST_F(MainFormTest, CloseQuestionAnsweredYesSavesAndEnds) {
+    write_march({});
+    start();
+    ledger->kensu = 1;
+    ledger->syusi[1] = {QStringLiteral("20040302"), QStringLiteral("12"), QStringLiteral("800"),
+                        QStringLiteral("パン"), QStringLiteral("0")};
+    modals.next([](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("osimai_hai")), Qt::LeftButton);
+    });
+    form->close();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).size(), 186);
+}
+
+TEST_F(MainFormTest, ClosingTheQuestionItselfReturnsToTheLedger) {
+    write_march({});
+    start();
+    const QByteArray before = dir.read_bytes(QStringLiteral("~200403.dat"));
+    ledger->kensu = 1;
+    modals.next([](QDialog& d) { d.close(); });
+    form->close();
+    EXPECT_EQ(ends, 0);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(ledger->kensu, 1);
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("~200403.dat")), before);
+}
+
+TEST_F(MainFormTest, FailedSaveNamesTheFileAndKeepsTheProgramAndLedger) {
+    write_march({entry("20040301", "12", "1200", "x", "0")});
+    start();
+    const QByteArray old_month = dir.read_bytes(QStringLiteral("~200403.dat"));
+    // A folder where the month file should be: even root cannot replace it.
+    QFile::remove(dir.file(QStringLiteral("~200403.dat")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("~200403.dat")));
+    ledger->kensu = 2;
+    ledger->syusi[2] = ledger->syusi[1];
+    click("Main_Syuryo");
+    EXPECT_EQ(ends, 0);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.texts().front().contains(QStringLiteral("~200403.dat")));
+    EXPECT_EQ(messages.messages().front().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ledger->kensu, 2);
+    // Files before the failing one were written.
+    EXPECT_EQ(dir.read_lines(kSettingsFile).at(92), u"03");
+
+    // Closing with はい does not end the program either.
+    modals.next([](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("osimai_hai")), Qt::LeftButton);
+    });
+    form->close();
+    EXPECT_EQ(ends, 0);
+    EXPECT_EQ(messages.messages().size(), 2u);
+    (void)old_month;
+}
+
+TEST_F(MainFormTest, DamagedMonthFileShowsTheUnexpectedErrorWindowAndLoadsTheRest) {
+    write_march({entry("20040301", "12", "1,000", "a", "0"), entry("20040302", "12", "千円", "b", "0"),
+                 entry("20040303", "13", "500", "c", "0")});
+    start();
+    QWidget* w = debug_window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), u"たいへんだぁ！！");
+    bool names_file = false;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        names_file |= label->text().contains(QStringLiteral("~200403.dat 187行目"));
+    EXPECT_TRUE(names_file);
+    EXPECT_EQ(grid("Main_Grid1")->rows(), 5);
+    EXPECT_EQ(box("Main_Sisyutu"), u"1,500");
+    EXPECT_TRUE(modals.opened().isEmpty()); // not modal: start-up went on
+}
+
+TEST_F(MainFormTest, OpeningAMonthWithoutAFileSavesCreatesItAndRecordsIt) {
+    write_march({entry("20040301", "12", "1,000", "a", "0")});
+    start();
+    ledger->himoku[11].name = QStringLiteral("食費");
+    answer_open(QStringLiteral("2004"), QStringLiteral("4"), true);
+    trigger("MenuOpen");
+    EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年04月）");
+    EXPECT_EQ(dir.read_lines(kSettingsFile).at(92), u"04");
+    QStringList april = dir.read_lines(QStringLiteral("~200404.dat"));
+    ASSERT_EQ(april.size(), 181);
+    EXPECT_EQ(april.at(5 * 11 + 2), u"食費");
+    EXPECT_EQ(april.at(5 * 11 + 3), u" 0 ");
+    // The month left behind was saved first.
+    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).at(5 * 11 + 2), u"食費");
+    EXPECT_EQ(ledger->kensu, 0);
+    EXPECT_EQ(grid("Main_Grid1")->rows(), 2);
+    EXPECT_EQ(box("Main_Sisyutu"), u"0");
+    EXPECT_TRUE(dir.exists(QStringLiteral("日記2004.dat")));
+}
+
+TEST_F(MainFormTest, OpeningAnotherYearLoadsThatYearsDiary) {
+    write_march({});
+    start();
+    ledger->nikki[0] = QStringLiteral("2004年の元日");
+    answer_open(QStringLiteral("2003"), QStringLiteral("12"), true);
+    trigger("MenuOpen");
+    EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2003年12月）");
+    EXPECT_EQ(ledger->nikki[0], u"");
+}
+
+TEST_F(MainFormTest, CancellingTheOpenDialogKeepsTheMonthAsSaved) {
+    write_march({entry("20040301", "12", "1,000", "a", "0")});
+    start();
+    answer_open(QStringLiteral("2010"), QStringLiteral("7"), false);
+    trigger("MenuOpen");
+    EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年03月）");
+    EXPECT_EQ(ledger->nen, u"2004");
+    EXPECT_EQ(ledger->tuki, u"03");
+    EXPECT_EQ(ledger->kensu, 1);
+    EXPECT_FALSE(dir.exists(QStringLiteral("~201007.dat")));
+    EXPECT_EQ(dir.read_lines(kSettingsFile).at(91), u"2004");
+}
+
+TEST_F(MainFormTest, SplashIsShownAtStartUpAndAgainWhenAnotherMonthOpens) {
+    write_march({});
+    ledger->app_path = dir.path();
+    form = std::make_unique<Main_Form>(*ledger);
+    form->set_on_end([] {});
+    bool splash_flag = false;
+    modals.next([&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), u"Version_form");
+        splash_flag = ledger->kidou_chu;
+        d.close();
+    });
+    form->startup();
+    EXPECT_TRUE(splash_flag);
+    EXPECT_FALSE(ledger->kidou_chu);
+    answer_open(QStringLiteral("2004"), QStringLiteral("5"), true);
+    modals.next([](QDialog& d) { d.close(); });
+    trigger("MenuOpen");
+    EXPECT_EQ(modals.opened(), (QStringList{QStringLiteral("Version_form"), QStringLiteral("open_form"),
+                                            QStringLiteral("Version_form")}));
+}
+
+TEST_F(MainFormTest, WindowIsPlacedFromTheWindowFileAndCentredWhenItWasMinimized) {
+    write_march({});
+    dir.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
+                                  QStringLiteral(" 300 "), QStringLiteral(" 600 "),
+                                  QStringLiteral(" 2 "), QStringLiteral("s1"), QString(), QString(),
+                                  QString(), QStringLiteral("s5")});
+    start();
+    EXPECT_NEAR(form->outer_width_twips(), 12000, 15);
+    EXPECT_NEAR(form->outer_height_twips(), 8000, 15);
+    EXPECT_FALSE(form->isMaximized());
+    trigger("Menu_Save");
+    QStringList win = dir.read_lines(kWindowFile);
+    EXPECT_EQ(win.at(4), u" 0 ");
+    EXPECT_EQ(win.at(5), u"s1");
+    EXPECT_EQ(win.at(9), u"s5");
+
+    dir.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
+                                  QStringLiteral(" 0 "), QStringLiteral(" 0 "), QStringLiteral(" 1 "),
+                                  QString(), QString(), QString(), QString(), QString()});
+    form->startup();
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_NEAR(form->frameGeometry().center().x(), screen.center().x(), 2);
+    EXPECT_NEAR(form->frameGeometry().center().y(), screen.center().y(), 2);
+}
+
+TEST(MainLayout, FollowsTheWindowWidthInSideBySideMode) {
+    MainLayout m = main_layout(9615, 7095, 1);
+    EXPECT_EQ(m.grid2_width, 3195);
+    EXPECT_EQ(m.grid1_left, 3300);
+    EXPECT_EQ(m.grid1_width, 6135);
+    EXPECT_EQ(m.grid1_col3_width, 3100);
+    m = main_layout(13920, 7095, 1);
+    EXPECT_EQ(m.grid2_width, 7500);
+    m = main_layout(15000, 8095, 1);
+    EXPECT_EQ(m.grid2_width, 7500);
+    EXPECT_EQ(m.grid1_left, 7605);
+    EXPECT_EQ(m.grid1_width, 7215);
+    EXPECT_EQ(m.grid1_col3_width, 4180);
+    EXPECT_EQ(m.grid_height, 6235);
+    EXPECT_EQ(m.box_top, 6400);
+    EXPECT_EQ(m.row2_top, 6880);
+    EXPECT_FALSE(main_layout(15000, 8095, 2).set_widths);
+    EXPECT_TRUE(main_layout(9000, 8000, 1).too_narrow);
+    EXPECT_TRUE(main_layout(9615, 7000, 1).too_low);
+}
+
+TEST_F(MainFormTest, ResizeLaysOutAndScreenSwitchReturnsToTheCurrentWidth) {
+    write_march({});
+    start();
+    form->set_outer_size_twips(9615, 7095);
+    QApplication::processEvents();
+    Grid* g1 = grid("Main_Grid1");
+    Grid* g2 = grid("Main_Grid2");
+    EXPECT_NEAR(px_to_twips(g2->width()), 3195, 15);
+    EXPECT_NEAR(px_to_twips(g1->x()), 3300, 15);
+    // Narrower than the minimum is put back at once.
+    form->resize(200, 200);
+    QApplication::processEvents();
+    EXPECT_NEAR(form->outer_width_twips(), 9615, 15);
+    EXPECT_NEAR(form->outer_height_twips(), 7095, 15);
+
+    click("Main_gamen");
+    EXPECT_EQ(ledger->gamen, 2);
+    EXPECT_FALSE(g1->isVisible());
+    EXPECT_NEAR(px_to_twips(g2->width()), 7500, 15);
+    form->set_outer_size_twips(15000, 8095);
+    QApplication::processEvents();
+    EXPECT_NEAR(px_to_twips(g2->width()), 7500, 15);
+    click("Main_gamen");
+    EXPECT_EQ(ledger->gamen, 1);
+    EXPECT_TRUE(g1->isVisible());
+    EXPECT_NEAR(px_to_twips(g1->width()), 7215, 15);
+    EXPECT_EQ(g1->col_width_twips(3), 4180);
+}
+
+TEST(MainRules, EntryRowShowsAmountAsHeldOrFormatted) {
+    Ledger l;
+    l.himoku[11].name = QStringLiteral("日常食品");
+    l.syusi[1] = {QStringLiteral("20040307"), QStringLiteral("12"), QStringLiteral("1234"),
+                  QStringLiteral("パン"), QStringLiteral("0")};
+    EXPECT_EQ(entry_row_text(l, 1, false), u"07\t日常食品\t1234\tパン");
+    EXPECT_EQ(entry_row_text(l, 1, true), u"07\t日常食品\t1,234\tパン");
+}
