@@ -1,0 +1,154 @@
+#include "diary/nikki_form.h"
+
+#include "diary/diary_days.h"
+#include "ledger/diary_file.h"
+#include "ledger/ledger.h"
+#include "platform/geometry.h"
+#include "platform/grid.h"
+#include "platform/message_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kanvelo {
+
+namespace {
+constexpr int kDayRows = kNikkiSlots; // grid rows 1..366 show slots 0..365
+}
+
+NikkiForm::NikkiForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
+    setObjectName(QStringLiteral("nikki_form"));
+    build();
+    load();
+}
+
+void NikkiForm::build() {
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    QFont title = label1_->font();
+    title.setBold(true);
+    label1_->setFont(title);
+    place_twips(label1_, 120, 120, 3300, 330);
+
+    label2_ = new QLabel(QStringLiteral("現在編集中の家計簿と同じ年の日記が編集できます。"), this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    place_twips(label2_, 3540, 120, 6060, 330);
+
+    grid_ = new Grid(this);
+    grid_->setObjectName(QStringLiteral("Grid1"));
+    place_twips(grid_, 120, 540, 9480, 5400);
+
+    label3_ = new QLabel(this);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    place_twips(label3_, 120, 6090, 1320, 360);
+
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    place_twips(text1_, 1440, 6060, 8160, 390);
+
+    command1_ = new QPushButton(QStringLiteral("終了"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setAutoDefault(false);
+    place_twips(command1_, 8160, 6600, 1440, 450);
+
+    resize_twips(this, 9720, 7200);
+
+    connect(grid_, &Grid::grid_clicked, this, &NikkiForm::on_grid_clicked);
+    connect(grid_, &Grid::row_col_changed, this, &NikkiForm::on_row_col_changed);
+    connect(text1_, &QLineEdit::textChanged, this, &NikkiForm::on_text_changed);
+    connect(command1_, &QPushButton::clicked, this, &NikkiForm::finish);
+}
+
+void NikkiForm::load() {
+    setWindowTitle(QStringLiteral("日記の閲覧・編集"));
+    loading_ = true;
+    year_ = diary_year(ledger_.nen);
+
+    grid_->set_rows(1);
+    grid_->set_cols(3);
+    grid_->set_fixed_rows(1);
+    grid_->set_fixed_cols(1);
+    grid_->set_col_width_twips(0, 800);
+    grid_->set_col_width_twips(1, 300);
+    grid_->set_col_width_twips(2, 7950);
+    grid_->set_text(0, 0, QStringLiteral("月・日"));
+    grid_->set_text(0, 1, QStringLiteral("曜"));
+    grid_->set_text(0, 2, QStringLiteral("日記"));
+    for (int d = 0; d < kDayRows; ++d) {
+        const QDate day = diary_row_date(year_, d + 1);
+        grid_->add_item(diary_date_text(day) + u'\t' + weekday_letter(day) + u'\t', d + 1);
+        // Set apart from the row text so that a tab inside a note cannot spill over.
+        grid_->set_text(d + 1, 2, ledger_.nikki[d]);
+    }
+    grid_->set_row(1);
+    grid_->set_col(1);
+
+    label1_->setText(diary_title(ledger_.nen));
+    text1_->clear();
+    label3_->clear();
+    loading_ = false;
+}
+
+void NikkiForm::on_grid_clicked() {
+    text1_->setFocus();
+    show_day_label(grid_->row());
+}
+
+void NikkiForm::on_row_col_changed() {
+    if (loading_)
+        return;
+    const int row = grid_->row();
+    if (row < 1 || row > kDayRows)
+        return;
+    // Moving to another column of the same row must not disturb the cursor
+    // while the user types, so only a different note is copied in.
+    if (text1_->text() != ledger_.nikki[row - 1])
+        text1_->setText(ledger_.nikki[row - 1]);
+    // The label follows keyboard moves too, so it always names the day being edited.
+    show_day_label(row);
+}
+
+void NikkiForm::on_text_changed(const QString& text) {
+    if (loading_)
+        return;
+    QString removed;
+    const QString note = storable_note(text, &removed);
+    if (note != text) {
+        const int cursor = text1_->cursorPosition() - int(text.size() - note.size());
+        text1_->setText(note); // comes back here with the note as it can be stored
+        text1_->setCursorPosition(qBound(0, cursor, int(note.size())));
+        if (!removed.isEmpty())
+            show_message(this, unstorable_note_message(removed), {}, MsgIcon::Exclamation);
+        return;
+    }
+    const int row = grid_->row();
+    if (row < 1 || row > kDayRows)
+        return;
+    ledger_.nikki[row - 1] = text;
+    grid_->set_col(2);
+    grid_->set_text(row, 2, text);
+}
+
+void NikkiForm::show_day_label(int row) {
+    if (row < 1 || row > kDayRows)
+        return;
+    label3_->setText(diary_day_label(diary_row_date(year_, row)));
+}
+
+void NikkiForm::finish() {
+    if (const WriteResult failed = diary_save(ledger_, ledger_.nen)) {
+        show_message(this,
+                     QStringLiteral("日記を保存できませんでした。\n") + failed->message() +
+                         QStringLiteral("\n\n書いた日記はこの画面に残っています。"),
+                     {}, MsgIcon::Critical);
+        return;
+    }
+    accept();
+}
+
+void NikkiForm::reject() {
+    finish();
+}
+
+} // namespace kanvelo

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace kanvelo {
+
+// "繰り越し": tells the user what the carry-over is about to do.
+class KurikosiForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit KurikosiForm(QWidget* parent = nullptr);
+};
+
+} // namespace kanvelo

@@ -1,0 +1,186 @@
+#include "main_window/open_form.h"
+
+#include "ledger/ledger.h"
+#include "ledger/values.h"
+#include "platform/geometry.h"
+#include "platform/message_box.h"
+#include "platform/modal.h"
+#include "platform/spinner.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace kanvelo {
+
+namespace {
+
+std::optional<int> whole_number_in(const QString& text, int low, int high) {
+    // An input method may well give full-width digits.
+    const QString plain = text.normalized(QString::NormalizationForm_KC).trimmed();
+    if (plain.isEmpty() || plain.size() > 4)
+        return std::nullopt;
+    for (QChar c : plain) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    const int value = plain.toInt();
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<int> open_year_value(const QString& text) {
+    return whole_number_in(text, kOpenYearMin, kOpenYearMax);
+}
+
+std::optional<int> open_month_value(const QString& text) {
+    return whole_number_in(text, 1, 12);
+}
+
+OpenForm::OpenForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
+    setObjectName(QStringLiteral("open_form"));
+    build();
+    load();
+}
+
+void OpenForm::build() {
+    setWindowTitle(QStringLiteral("別の月の家計簿を開きます"));
+
+    open_nen_ = new QLineEdit(this);
+    open_nen_->setObjectName(QStringLiteral("open_nen"));
+    open_nen_->setAlignment(Qt::AlignRight);
+    open_nen_->setMaxLength(4);
+    place_twips(open_nen_, 480, 420, 1020, 390);
+
+    open_nen_vscroll_ = new Spinner(kOpenYearMin, kOpenYearMax, this);
+    open_nen_vscroll_->setObjectName(QStringLiteral("open_nen_vscroll"));
+    place_twips(open_nen_vscroll_, 1500, 360, 255, 510);
+
+    auto* label1 = new QLabel(QStringLiteral("年"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    place_twips(label1, 1860, 435, 360, 360);
+
+    open_tuki_ = new QLineEdit(this);
+    open_tuki_->setObjectName(QStringLiteral("open_tuki"));
+    open_tuki_->setAlignment(Qt::AlignRight);
+    open_tuki_->setMaxLength(2);
+    place_twips(open_tuki_, 2460, 420, 600, 390);
+
+    open_tuki_vscroll_ = new Spinner(1, 12, this);
+    open_tuki_vscroll_->setObjectName(QStringLiteral("open_tuki_vscroll"));
+    place_twips(open_tuki_vscroll_, 3060, 360, 255, 510);
+
+    auto* label2 = new QLabel(QStringLiteral("月"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    place_twips(label2, 3420, 435, 360, 360);
+
+    open_hiraku_ = new QPushButton(QStringLiteral("開く"), this);
+    open_hiraku_->setObjectName(QStringLiteral("open_hiraku"));
+    place_twips(open_hiraku_, 480, 1200, 1440, 450);
+
+    open_yame_ = new QPushButton(QStringLiteral("取りやめ"), this);
+    open_yame_->setObjectName(QStringLiteral("open_yame"));
+    place_twips(open_yame_, 2160, 1200, 1620, 450);
+
+    resize_twips(this, 4260, 2040);
+
+    open_nen_vscroll_->bind(open_nen_);
+    open_tuki_vscroll_->bind(open_tuki_);
+    open_nen_->installEventFilter(this);
+    open_tuki_->installEventFilter(this);
+
+    connect(open_hiraku_, &QPushButton::clicked, this, &OpenForm::hiraku);
+    connect(open_yame_, &QPushButton::clicked, this, &OpenForm::reject);
+    connect(open_nen_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { follow_box(open_nen_vscroll_, text, &open_year_value); });
+    connect(open_tuki_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        follow_box(open_tuki_vscroll_, text, &open_month_value);
+    });
+}
+
+void OpenForm::load() {
+    stored_nen_ = ledger_.nen.trimmed().toInt();
+    stored_tuki_ = ledger_.tuki.trimmed().toInt();
+    open_nen_vscroll_->set_value(stored_nen_);
+    open_tuki_vscroll_->set_value(stored_tuki_);
+    open_nen_->setText(QString::number(stored_nen_));
+    open_tuki_->setText(QString::number(stored_tuki_));
+}
+
+void OpenForm::follow_box(Spinner* spinner, const QString& text,
+                          std::optional<int> (*value_of)(const QString&)) {
+    // A typed value moves the spinner too, so that its arrows go on from
+    // there; the box itself is left as typed.
+    const std::optional<int> value = value_of(text);
+    if (!value)
+        return;
+    const QSignalBlocker quiet(spinner);
+    spinner->set_value(*value);
+}
+
+void OpenForm::refuse(QLineEdit* box, const QString& message) {
+    show_message(this, message, {}, MsgIcon::Exclamation);
+    box->setFocus();
+    box->selectAll();
+}
+
+void OpenForm::hiraku() {
+    const std::optional<int> year = open_year_value(open_nen_->text());
+    if (!year) {
+        refuse(open_nen_, QStringLiteral("年は1900から3000までの数字で入力して下さいね。"));
+        return;
+    }
+    const std::optional<int> month = open_month_value(open_tuki_->text());
+    if (!month) {
+        refuse(open_tuki_, QStringLiteral("月は1から12までの数字で入力して下さいね。"));
+        return;
+    }
+    ledger_.nen = format_number(*year, QStringLiteral("0000"));
+    ledger_.tuki = format_number(*month, QStringLiteral("00"));
+    ledger_.open_ok = true;
+    accept();
+}
+
+void OpenForm::reject() {
+    ledger_.nen = format_number(stored_nen_, QStringLiteral("0000"));
+    ledger_.tuki = format_number(stored_tuki_, QStringLiteral("00"));
+    QDialog::reject();
+}
+
+bool OpenForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    Spinner* spinner = watched == open_nen_ ? open_nen_vscroll_ : open_tuki_vscroll_;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter moves on instead of pressing a button by surprise.
+        if (watched == open_nen_)
+            open_tuki_->setFocus();
+        else
+            open_hiraku_->setFocus();
+        return true;
+    case Qt::Key_Up:
+        spinner->step_up();
+        return true;
+    case Qt::Key_Down:
+        spinner->step_down();
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+bool choose_other_month(QWidget* parent, Ledger& ledger) {
+    ledger.open_ok = false;
+    OpenForm form(ledger, parent);
+    run_modal(form);
+    return ledger.open_ok;
+}
+
+} // namespace kanvelo
