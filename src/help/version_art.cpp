@@ -1,6 +1,7 @@
 #include "help/version_art.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -81,13 +82,19 @@ QPixmap version_banner() {
 
     draw_emblem(p, QRectF(12, 20, 56, 56));
 
+    // The largest size at which the name fits whatever font the desktop has.
+    const QString title = QStringLiteral("kanvelo");
+    const QRectF title_box(74, 14, kWidth - 82, 44);
     QFont name;
     name.setBold(true);
-    name.setPixelSize(30);
+    for (int px = 30; px > 10; --px) {
+        name.setPixelSize(px);
+        if (QFontMetricsF(name).horizontalAdvance(title) <= title_box.width())
+            break;
+    }
     p.setFont(name);
     p.setPen(kInk);
-    p.drawText(QRectF(74, 14, kWidth - 80, 44), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("kanvelo"));
+    p.drawText(title_box, Qt::AlignLeft | Qt::AlignVCenter, title);
 
     QFont sub;
     sub.setPixelSize(13);

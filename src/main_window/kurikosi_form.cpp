@@ -16,14 +16,14 @@ KurikosiForm::KurikosiForm(QWidget* parent) : QDialog(parent) {
         this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
-    place_twips(label1, 360, 300, 5760, 840);
+    place_twips(label1, 360, 300, 6840, 840);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    place_twips(ok, 2580, 1320, 1320, 450);
+    place_twips(ok, 3120, 1320, 1320, 450);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    resize_twips(this, 6480, 2100);
+    resize_twips(this, 7560, 2100);
 }
 
 } // namespace kanvelo

@@ -1,5 +1,7 @@
 #include "platform/grid.h"
 
+#include <QSignalBlocker>
+
 #include "ledger/values.h"
 #include "platform/geometry.h"
 
@@ -214,9 +216,17 @@ Qt::Alignment Grid::alignment(int row, int col) const {
 void Grid::add_item(const QString& line, int row) {
     const int r = std::clamp(row - fixed_rows_, 0, rowCount());
     const QStringList fields = line.split(u'\t');
+    const int keep_row = currentRow();
+    const int keep_col = currentColumn();
     insertRow(r);
     for (int c = 0; c < columnCount(); ++c)
         make_item(r, c, fields.value(c));
+    // Like the classic grid, the current row keeps its number: the row that
+    // moved down is no longer the current one.
+    if (keep_row >= 0 && keep_col >= 0) {
+        QSignalBlocker quiet(this);
+        setCurrentCell(keep_row, keep_col);
+    }
     ensure_current();
 }
 

@@ -98,6 +98,17 @@ TEST(Grid, AddItemInsertsAtItsPositionAndRemoveItemTakesTheRowOut) {
     EXPECT_EQ(grid.rows(), 4);
 }
 
+TEST(Grid, InsertingARowKeepsTheCurrentRowNumber) {
+    Grid grid;
+    grid.set_cols(2);
+    grid.set_rows(2); // the header and one empty row, as the entries grid starts
+    ASSERT_EQ(grid.row(), 1);
+    for (int i = 1; i <= 20; ++i)
+        grid.add_item(u"%1\tx"_s.arg(i), i);
+    EXPECT_EQ(grid.row(), 1);
+    EXPECT_EQ(grid.text(grid.row(), 0), u"1"_s);
+}
+
 TEST(Grid, DiaryLayoutFillsTheFixedColumnFromColumnZero) {
     Grid grid;
     grid.set_cols(3);

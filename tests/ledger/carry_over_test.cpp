@@ -1,0 +1,75 @@
+#include "ledger/other_month.h"
+
+#include "ledger/settings_file.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+using namespace kanvelo;
+using namespace kanvelo::testing;
+
+namespace {
+
+QStringList entry(const char* day, const char* himoku, const char* kingaku, const char* saifu) {
+    return {QString::fromUtf8(day), QString::fromUtf8(himoku), QString::fromUtf8(kingaku),
+            QStringLiteral("x"), QString::fromUtf8(saifu)};
+}
+
+struct CarryOverTest : ::testing::Test {
+    TempFolder dir;
+    Ledger l;
+    void SetUp() override {
+        init_default_ledger(l, dir);
+        l.nen = QStringLiteral("2005");
+        l.tuki = QStringLiteral("01");
+    }
+};
+
+} // namespace
+
+TEST_F(CarryOverTest, CashBalanceOfDecemberCountsIncomeExpenseTransfersAndCarryOver) {
+    dir.write_lines(QStringLiteral("~200412.dat"),
+                    month_file_with({entry("20041201", "1", "10,000", " 0 "),
+                                     entry("20041225", "2", "300,000", " 0 "),
+                                     entry("20041226", "12", "120,500", "0"),
+                                     entry("20041227", "30", "-50,000", "0"),
+                                     entry("20041227", "30", "50,000", "1"),
+                                     entry("20041228", "13", "9,999", "1")}));
+    CarryOver r = carry_over_balance(l, 0);
+    EXPECT_EQ(r.status, CarryOver::Status::Ok);
+    EXPECT_EQ(r.zankin, 139500);
+    EXPECT_EQ(carry_over_balance(l, 1).zankin, 50000 - 9999);
+    EXPECT_EQ(carry_over_balance(l, 5).zankin, 0);
+}
+
+TEST_F(CarryOverTest, UsesThePreviousMonthsOwnCategoryKinds) {
+    QStringList lines = month_file_with({entry("20041225", "7", "1,000", "0")});
+    lines[5 * 6 + 4] = QStringLiteral(" 1 "); // category 7 was an income category then
+    dir.write_lines(QStringLiteral("~200412.dat"), lines);
+    l.himoku[6].kubun = QStringLiteral("-1 ");
+    EXPECT_EQ(carry_over_balance(l, 0).zankin, 1000);
+}
+
+TEST_F(CarryOverTest, MissingOldFormatAndDamagedFilesAreTold) {
+    EXPECT_EQ(carry_over_balance(l, 0).status, CarryOver::Status::Missing);
+    EXPECT_TRUE(carry_over_balance(l, 0).path.endsWith(QStringLiteral("~200412.dat")));
+
+    QStringList lines = month_file_with({});
+    lines.removeFirst();
+    dir.write_lines(QStringLiteral("~200412.dat"), lines.mid(0, 150));
+    EXPECT_EQ(carry_over_balance(l, 0).status, CarryOver::Status::OldFormat);
+
+    dir.write_lines(QStringLiteral("~200412.dat"),
+                    month_file_with({entry("20041225", "12", "abc", "0")}));
+    CarryOver r = carry_over_balance(l, 0);
+    EXPECT_EQ(r.status, CarryOver::Status::Damaged);
+    ASSERT_FALSE(r.errors.empty());
+    EXPECT_TRUE(r.errors.front().message().contains(QStringLiteral("abc")));
+}
+
+TEST_F(CarryOverTest, OtherMonthsInTheYearLookOneMonthBack) {
+    l.tuki = QStringLiteral("10");
+    dir.write_lines(QStringLiteral("~200509.dat"),
+                    month_file_with({entry("20050901", "2", "1,000", "0")}));
+    EXPECT_EQ(carry_over_balance(l, 0).zankin, 1000);
+}
