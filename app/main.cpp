@@ -1,3 +1,4 @@
+#include "help/version_art.h"
 #include "ledger/ledger.h"
 #include "main_window/main_form.h"
 
@@ -27,6 +28,7 @@ QString data_folder() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kanvelo"));
+    QApplication::setWindowIcon(app_icon());
     auto ledger = std::make_unique<Ledger>();
     ledger->app_path = QDir(data_folder()).absolutePath() + u'/';
     Main_Form form(*ledger);

@@ -23,4 +23,10 @@ struct FileError {
 using FileErrors = std::vector<FileError>;
 using WriteResult = std::optional<FileError>; // nullopt when written
 
+// What a reader found: a missing file, or the problems of a damaged one.
+struct ReadReport {
+    bool missing = false;
+    FileErrors errors;
+};
+
 } // namespace kanvelo

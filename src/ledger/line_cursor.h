@@ -35,6 +35,15 @@ private:
     qsizetype pos_;
 };
 
+// Reads the file at `path` for a reader: the report says when it is missing and
+// starts with the lines that could not be decoded.
+inline LineFile read_reported(const QString& path, ReadReport& report) {
+    LineFile file = read_line_file(path);
+    report.missing = file.missing;
+    report.errors = file.errors;
+    return file;
+}
+
 // Characters 5 to 8 of a header line as the layout version; nullopt when they
 // are not a number.
 std::optional<double> header_version(const QString& header);

@@ -45,24 +45,6 @@ bool read_categories(Ledger& l, LineCursor& in, FileErrors& errors) {
     return true;
 }
 
-bool read_wallets(Ledger& l, LineCursor& in, int count, FileErrors& errors) {
-    for (int w = 0; w < count; ++w) {
-        auto no = in.next(errors);
-        if (!no)
-            return false;
-        l.saifu[w].no = *no;
-        auto name = in.next(errors);
-        if (!name)
-            return false;
-        l.saifu[w].name = *name;
-    }
-    for (int w = count; w < kSaifuCount; ++w) {
-        l.saifu[w].no = number_form(w + 1);
-        l.saifu[w].name = QStringLiteral("その他");
-    }
-    return true;
-}
-
 // Reads entries of `fields` lines each until the end of the file. A block cut
 // short by the end of the file is kept when it holds at least date, category
 // and amount: its description is then empty and its wallet the cash wallet.
@@ -112,15 +94,28 @@ void read_headerless(Ledger& l, LineCursor& in, FileErrors& errors) {
 
 } // namespace
 
+bool read_wallets(Ledger& l, LineCursor& in, int count, FileErrors& errors) {
+    for (int w = 0; w < count; ++w) {
+        for (QString* f : {&l.saifu[w].no, &l.saifu[w].name}) {
+            auto v = in.next(errors);
+            if (!v)
+                return false;
+            *f = *v;
+        }
+    }
+    for (int w = count; w < kSaifuCount; ++w) {
+        l.saifu[w].no = number_form(w + 1);
+        l.saifu[w].name = QStringLiteral("その他");
+    }
+    return true;
+}
+
 ReadReport month_file_read(Ledger& l) {
     ReadReport report;
     const QString path = l.month_file_path();
-    LineFile file = read_line_file(path);
-    if (file.missing) {
-        report.missing = true;
+    LineFile file = read_reported(path, report);
+    if (file.missing)
         return report;
-    }
-    report.errors = file.errors;
     FileErrors& errors = report.errors;
     l.ledger_reset_month();
     LineCursor in(file, path);

@@ -5,11 +5,6 @@
 
 namespace kanvelo {
 
-struct ReadReport {
-    bool missing = false;
-    FileErrors errors;
-};
-
 // "~" + nen + tuki + ".dat" in the ledger's folder.
 QString month_file_name(const Ledger& ledger, const QString& nen, const QString& tuki);
 
@@ -24,6 +19,11 @@ WriteResult month_file_write(const Ledger& ledger);
 // Writes a new month file from the ledger's categories and wallets, with every
 // budget 0, empty comments and no entries.
 WriteResult month_file_create(Ledger& ledger);
+
+class LineCursor;
+// The wallet section of the month and settings files: `count` two-line blocks;
+// the slots after them are named "その他". False when the file ended inside.
+bool read_wallets(Ledger& ledger, LineCursor& in, int count, FileErrors& errors);
 
 // The lines month_file_write would write (for tests and benchmarks).
 QStringList month_file_lines(const Ledger& ledger);

@@ -60,22 +60,6 @@ bool read_month_and_reserved(Ledger& l, LineCursor& in, FileErrors& errors) {
     return true;
 }
 
-bool read_wallets(Ledger& l, LineCursor& in, int count, FileErrors& errors) {
-    for (int w = 0; w < count; ++w) {
-        for (QString* f : {&l.saifu[w].no, &l.saifu[w].name}) {
-            auto v = in.next(errors);
-            if (!v)
-                return false;
-            *f = *v;
-        }
-    }
-    for (int w = count; w < kSaifuCount; ++w) {
-        l.saifu[w].no = number_form(w + 1);
-        l.saifu[w].name = QStringLiteral("その他");
-    }
-    return true;
-}
-
 void read_headerless(Ledger& l, LineCursor& in, FileErrors& errors) {
     l.ini_header = kSignature;
     if (read_categories(l, in, errors))
@@ -124,12 +108,9 @@ void set_default_wallets(Ledger& l, int count) {
 ReadReport settings_read(Ledger& l) {
     ReadReport report;
     const QString path = l.path(kSettingsFile);
-    LineFile file = read_line_file(path);
-    if (file.missing) {
-        report.missing = true;
+    LineFile file = read_reported(path, report);
+    if (file.missing)
         return report;
-    }
-    report.errors = file.errors;
     FileErrors& errors = report.errors;
     LineCursor in(file, path);
     auto header = in.next(errors);
@@ -187,12 +168,9 @@ WriteResult settings_create(Ledger& l, const QDate& today) {
 ReadReport window_file_read(Ledger& l) {
     ReadReport report;
     const QString path = l.path(kWindowFile);
-    LineFile file = read_line_file(path);
-    if (file.missing) {
-        report.missing = true;
+    LineFile file = read_reported(path, report);
+    if (file.missing)
         return report;
-    }
-    report.errors = file.errors;
     FileErrors& errors = report.errors;
     LineCursor in(file, path);
     double* numbers[] = {&l.win_height, &l.win_width, &l.win_top, &l.win_left};
