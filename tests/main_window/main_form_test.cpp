@@ -3,6 +3,7 @@
 #include "ledger/clock.h"
 #include "ledger/settings_file.h"
 #include "main_window/main_rules.h"
+#include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
@@ -437,4 +438,41 @@ TEST(MainRules, EntryRowShowsAmountAsHeldOrFormatted) {
                   QStringLiteral("パン"), QStringLiteral("0")};
     EXPECT_EQ(entry_row_text(l, 1, false), u"07\t日常食品\t1234\tパン");
     EXPECT_EQ(entry_row_text(l, 1, true), u"07\t日常食品\t1,234\tパン");
+}
+
+TEST_F(MainFormTest, HelpMenuDiaryAndMakerButtonOpenTheirWindowsAndPages) {
+    write_march({});
+    start();
+    QStringList opened;
+    set_shell_open_for_tests([&](const QString& target) {
+        opened << target;
+        return 2;
+    });
+    trigger("MenuManual");
+    ASSERT_EQ(messages.texts(), QStringList{QStringLiteral("PORO.DOCファイルが見つかりませんでした。")});
+    EXPECT_EQ(messages.messages().back().title, u"使い方を表示できません");
+    EXPECT_TRUE(opened.isEmpty());
+
+    click("Command1");
+    trigger("MenuMorutea");
+    set_shell_open_for_tests({});
+    ASSERT_EQ(opened.size(), 2);
+    ASSERT_EQ(messages.messages().size(), 3u);
+    EXPECT_EQ(messages.messages().at(1).title, u"モルテアホームページにアクセスできません。");
+    EXPECT_EQ(messages.messages().at(2).title, u"インターネットにアクセスできません。");
+
+    modals.next([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), u"nikki_form");
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    });
+    modals.next([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), u"Version_form");
+        QPushButton* ok = d.findChild<QPushButton*>(QStringLiteral("Version_OK"));
+        EXPECT_TRUE(ok->isVisible());
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    trigger("MenuNikki");
+    trigger("MenuVersion");
+    EXPECT_EQ(modals.pending(), 0);
+    EXPECT_EQ(modals.unexpected(), 0);
 }
