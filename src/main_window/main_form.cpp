@@ -1,6 +1,7 @@
 #include "main_window/main_form.h"
 
 #include "diary/nikki_form.h"
+#include "entry/kinyu_form.h"
 #include "help/help_commands.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
@@ -18,6 +19,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "settings/zei_form.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -155,7 +157,8 @@ void Main_Form::build_menus() {
     QMenu* option = menu("MenuOption", u"設定(&O)");
     add_item(option, q("MenuOptionHimoku"), QStringLiteral("費目名"), false);
     add_item(option, q("OptionMenuSaifu"), QStringLiteral("財布・口座名"), false);
-    add_item(option, q("MenuOptionZei"), QStringLiteral("消費税率"), false);
+    connect(add_item(option, q("MenuOptionZei"), QStringLiteral("消費税率")), &QAction::triggered,
+            this, [this] { show_zei_form(this, ledger_); });
 
     connect(bar_item("MenuNikki", u"日記(&D)", true), &QAction::triggered, this, [this] {
         NikkiForm form(ledger_, this);
@@ -415,7 +418,18 @@ void Main_Form::month_recalc() {
 }
 
 void Main_Form::kinyu_loop(bool from_button) {
-    (void)from_button;
+    ledger_.kinyu_mode = from_button;
+    ledger_.kinyu_again = true;
+    ledger_.kinyu_done = false;
+    while (ledger_.kinyu_again) {
+        ledger_.kinyu_again = false;
+        KinyuForm window(ledger_, grid2_->row(), this);
+        run_modal(window);
+        if (ledger_.kinyu_again)
+            new_entry_refresh();
+    }
+    if (ledger_.kinyu_done)
+        new_entry_refresh();
 }
 
 bool Main_Form::write_files() {

@@ -8,6 +8,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "support/gui_keys.h"
 #include "support/test_files.h"
 
 #include <QAction>
@@ -475,4 +476,110 @@ TEST_F(MainFormTest, HelpMenuDiaryAndMakerButtonOpenTheirWindowsAndPages) {
     trigger("MenuVersion");
     EXPECT_EQ(modals.pending(), 0);
     EXPECT_EQ(modals.unexpected(), 0);
+}
+
+// A day's receipts typed with the keyboard alone, one with the calculator, then
+// saved; a new start finds them all.
+TEST_F(MainFormTest, EntriesTypedInTheEntryWindowShowOnceWithEveryTotalAndSurviveARestart) {
+    write_march({});
+    clock_set_today_for_tests(QDate(2004, 3, 20));
+    start();
+    modals.next([](QDialog& d) {
+        make_active(d);
+        type_entry(QStringLiteral("12"), QStringLiteral("1200"), QStringLiteral("スーパー"), 0);
+    });
+    modals.next([](QDialog& d) {
+        make_active(d);
+        type_entry(QStringLiteral("2"), QStringLiteral("250000"), QStringLiteral("三月分給料"), 1);
+    });
+    modals.next([](QDialog& d) {
+        make_active(d);
+        // The calculator adds up two receipts with tax and hands the sum over.
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("kinyu_dentaku_on")),
+                          Qt::LeftButton);
+        EXPECT_EQ(focused_name(), u"Kinyu_dentaku");
+        type(QStringLiteral("600+400"));
+        key(Qt::Key_Return);
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+        d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->setText(QStringLiteral("13"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_kingaku"))->text(), u"1,050");
+        d.findChild<QLineEdit*>(QStringLiteral("Kinyu_tekiyo"))->setText(QStringLiteral("外食"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("kinyu_end")), Qt::LeftButton);
+    });
+    click("Main_Kinyu");
+    EXPECT_EQ(modals.pending(), 0);
+    EXPECT_EQ(modals.unexpected(), 0);
+    EXPECT_TRUE(messages.messages().empty()) << qPrintable(messages.texts().join(u'|'));
+
+    Grid* g1 = grid("Main_Grid1");
+    ASSERT_EQ(g1->rows(), 5);
+    EXPECT_EQ(g1->text(1, 0), u"20");
+    EXPECT_EQ(g1->text(1, 1), u"日常食品");
+    EXPECT_EQ(g1->text(1, 2), u"1,200");
+    EXPECT_EQ(g1->text(2, 2), u"250,000");
+    EXPECT_EQ(g1->text(3, 1), u"外食");
+    EXPECT_EQ(g1->text(3, 2), u"1,050");
+    EXPECT_EQ(g1->text(4, 1), u"");
+    EXPECT_EQ(box("Main_syunyu"), u"250,000");
+    EXPECT_EQ(box("Main_Sisyutu"), u"2,250");
+    EXPECT_EQ(box("Main_Syusi"), u"247,750");
+    EXPECT_EQ(box("Main_genkin"), u"-2,250");
+    EXPECT_EQ(grid("Main_Grid2")->text(12, 2), u"1,200");
+    EXPECT_EQ(grid("Main_Grid2")->text(13, 6), u"46.7");
+    EXPECT_EQ(ledger->saifu[1].zankin, 250000);
+    EXPECT_EQ(ledger->syusi[1].kingaku, u"1,200");
+    EXPECT_FALSE(ledger->dentaku_on);
+
+    trigger("Menu_Save");
+    form.reset();
+    ledger = std::make_unique<Ledger>();
+    start();
+    EXPECT_EQ(grid("Main_Grid1")->rows(), 5);
+    EXPECT_EQ(grid("Main_Grid1")->text(3, 3), u"外食");
+    EXPECT_EQ(box("Main_Sisyutu"), u"2,250");
+    EXPECT_EQ(box("Main_genkin"), u"-2,250");
+}
+
+TEST_F(MainFormTest, DoubleClickOnTheCategoryGridProposesItsCategoryOnce) {
+    write_march({});
+    start();
+    Grid* g2 = grid("Main_Grid2");
+    modals.next([](QDialog& d) {
+        make_active(d);
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->text(), u"2");
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_himoku"))->text(), u"給料");
+        d.findChild<QLineEdit*>(QStringLiteral("kinyu_kingaku"))->setFocus();
+        type(QStringLiteral("1000"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Kinyu_next")), Qt::LeftButton);
+    });
+    modals.next([](QDialog& d) {
+        make_active(d);
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->text(), u"");
+        d.close(); // the close box records nothing
+    });
+    // Row 2 of the grid is table row 1 below the header.
+    const QPoint cell = g2->visualItemRect(g2->item(1, 1)).center();
+    QTest::mouseClick(g2->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(g2->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(modals.pending(), 0);
+    EXPECT_EQ(ledger->kensu, 1);
+    EXPECT_EQ(grid("Main_Grid1")->rows(), 3);
+    EXPECT_EQ(ledger->syusi[1].kingaku, u"1000"); // left by a click: kept as typed
+    EXPECT_EQ(grid("Main_Grid1")->text(1, 2), u"1,000"); // a new row shows it formatted
+    EXPECT_EQ(box("Main_syunyu"), u"1,000");
+}
+
+TEST_F(MainFormTest, TaxRateMenuChangesTheRateSavedWithTheSettings) {
+    write_march({});
+    start();
+    modals.next([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), u"zei_form");
+        d.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("8"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    });
+    trigger("MenuOptionZei");
+    EXPECT_EQ(ledger->zeiritu, 8);
+    trigger("Menu_Save");
+    EXPECT_EQ(dir.read_lines(kSettingsFile).at(125), u" 8 ");
 }

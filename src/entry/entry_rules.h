@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The rules of the entry window that need no widgets: the category list, the
+// checks of a typed entry, the date and its weekday, the recorded record.
+namespace kanvelo {
+
+struct Ledger;
+struct SyusiRec;
+
+inline constexpr int kYearMin = 1990;
+inline constexpr int kYearMax = 2100;
+
+// " 5   日用雑貨": a blank, the number right-aligned in two characters, three
+// blanks, the name, which therefore starts at character 7.
+QString category_list_item(const Ledger& ledger, int slot);
+
+// The slots the list offers for a kind: income slots 0..29, expense slots
+// 0..28, so the transfer category is never offered.
+QList<int> category_list_slots(const Ledger& ledger, bool income);
+
+// What a click on a list item copies: characters 2-3 and at most six
+// characters of the name.
+struct ListPick {
+    QString number;
+    QString name;
+};
+ListPick category_from_list_item(const QString& item);
+
+enum class CategoryCheck { Ok, NotNumber, OutOfRange };
+struct CategoryResult {
+    CategoryCheck check = CategoryCheck::NotNumber;
+    int slot = -1; // himoku slot when Ok
+};
+// A category number must be a whole number 1..30.
+CategoryResult check_category(const QString& number);
+
+// The messages of a refused category number, in the order they are shown.
+// The number box itself and the checks run when the amount or description box
+// gets the focus word the first one differently.
+enum class CategoryAsker { NumberBox, FocusCheck };
+QStringList category_messages(CategoryCheck check, CategoryAsker asker);
+
+// Which box a refused entry sends the user back to.
+enum class EntryField { None, Number, Kingaku, Saifu };
+
+struct EntryCheckResult {
+    QStringList messages;
+    EntryField focus = EntryField::None;
+    bool limit = false; // the month is full: the record-limit window instead of a message
+    bool ok() const { return messages.isEmpty() && !limit; }
+};
+// The checks before an entry is recorded, in order; the first that fails wins.
+EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const QString& kingaku,
+                             const QString& saifu_text);
+
+struct EntryDate {
+    int nen = 0;
+    int tuki = 0;
+    int hi = 0;
+};
+bool date_exists(const EntryDate& date);
+// "yyyymmdd" as stored in an entry.
+QString date_key(const EntryDate& date);
+// The day lowered to the last day of the month when the month is shorter.
+int corrected_day(const EntryDate& date);
+// The diary slot of the date (days from 1 January).
+int entry_day_index(const EntryDate& date);
+// 日 月 火 水 木 金 土.
+QString entry_weekday(const EntryDate& date);
+// Sunday light red and Saturday light blue of the 16-colour palette, else black.
+QColor weekday_colour(const EntryDate& date);
+
+// The entry as recorded: the texts of the boxes as typed, the wallet as its index.
+SyusiRec entry_record(const EntryDate& date, const QString& number, const QString& kingaku,
+                      const QString& tekiyo, int wallet);
+
+// The message shown when typed characters had to be dropped because the
+// program's files cannot hold them.
+QString unstorable_text_message(const QString& removed);
+
+} // namespace kanvelo

@@ -1,0 +1,790 @@
+#include "entry/kinyu_form.h"
+
+#include "diary/diary_days.h"
+#include "ledger/clock.h"
+#include "ledger/diary_file.h"
+#include "ledger/ledger.h"
+#include "ledger/values.h"
+#include "main_window/genkai_form.h"
+#include "main_window/kurikosi.h"
+#include "platform/desktop.h"
+#include "platform/geometry.h"
+#include "platform/message_box.h"
+#include "platform/spinner.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+using namespace Qt::StringLiterals;
+
+namespace kanvelo {
+
+namespace {
+
+const QString kAmountPattern = u"#,##0"_s;
+
+QLabel* make_label(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* make_box(QWidget* parent, const QString& name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QPushButton* make_button(QWidget* parent, const QString& name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    // No button is the dialog's default: Enter in the diary box must not
+    // record the entry. Enter on a focused button is handled by the window.
+    button->setAutoDefault(false);
+    return button;
+}
+
+bool is_enter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+bool is_enter_or_tab(const QKeyEvent* event) {
+    return is_enter(event->key()) ||
+           (event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ControlModifier));
+}
+
+int box_number(const QLineEdit* box) {
+    return static_cast<int>(number_or_zero(box->text()));
+}
+
+} // namespace
+
+KinyuForm::KinyuForm(Ledger& ledger, int grid2_selected_row, QWidget* parent)
+    : QDialog(parent), ledger_(ledger) {
+    setObjectName(u"Kinyu_form"_s);
+    setWindowTitle(u"収支の記入"_s);
+    build();
+    build_calculator();
+    connect_controls();
+    open_window(grid2_selected_row);
+}
+
+void KinyuForm::build() {
+    label14_ = make_label(this, u"Label14"_s, u"日記"_s);
+    place_twips(label14_, 60, 165, 435, 300);
+    text1_ = make_box(this, u"Text1"_s);
+    place_twips(text1_, 540, 150, 5595, 330);
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(u"Kinyu_list"_s);
+    // The item text lines its names up by character count, which takes a
+    // font whose Latin and Japanese glyphs are both fixed-width.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setFamilies({u"Noto Sans Mono CJK JP"_s, u"IPAGothic"_s, u"VL Gothic"_s, u"TakaoGothic"_s,
+                       fixed.family()});
+    fixed.setPointSizeF(font().pointSizeF());
+    list_->setFont(fixed);
+    place_twips(list_, 60, 600, 2415, 4380);
+
+    nen_ = make_box(this, u"kinyu_nen"_s);
+    place_twips(nen_, 2580, 600, 600, 345);
+    nen_vsc_ = new Spinner(kYearMin, kYearMax, this);
+    nen_vsc_->setObjectName(u"kinyu_nen_vsc"_s);
+    place_twips(nen_vsc_, 3195, 585, 255, 375);
+    auto* label5 = make_label(this, u"Label5"_s, u"年"_s);
+    place_twips(label5, 3465, 630, 240, 285);
+
+    tuki_ = make_box(this, u"kinyu_tuki"_s);
+    place_twips(tuki_, 3750, 600, 390, 345);
+    tuki_vsc_ = new Spinner(1, 12, this);
+    tuki_vsc_->setObjectName(u"kinyu_tuki_vsc"_s);
+    place_twips(tuki_vsc_, 4155, 585, 255, 375);
+    auto* label6 = make_label(this, u"Label6"_s, u"月"_s);
+    place_twips(label6, 4425, 630, 240, 285);
+
+    hi_ = make_box(this, u"kinyu_hi"_s);
+    place_twips(hi_, 4710, 600, 390, 345);
+    hi_vsc_ = new Spinner(1, 31, this);
+    hi_vsc_->setObjectName(u"kinyu_hi_vsc"_s);
+    place_twips(hi_vsc_, 5115, 585, 255, 375);
+    auto* label1 = make_label(this, u"Label1"_s, u"日"_s);
+    place_twips(label1, 5385, 630, 240, 285);
+
+    youbi_ = make_label(this, u"youbi"_s, QString());
+    place_twips(youbi_, 5700, 630, 420, 285);
+
+    // The spinners set the date; typed dates would bypass the diary handling.
+    for (QLineEdit* box : {nen_, tuki_, hi_}) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    syunyu_ = new QRadioButton(u"収入"_s, this);
+    syunyu_->setObjectName(u"Kinyu_Syunyu"_s);
+    place_twips(syunyu_, 2640, 1080, 1080, 330);
+    sisyutu_ = new QRadioButton(u"支出"_s, this);
+    sisyutu_->setObjectName(u"Kinyu_sisyutu"_s);
+    place_twips(sisyutu_, 3840, 1080, 1080, 330);
+
+    place_twips(make_label(this, u"Label2"_s, u"費目"_s), 2580, 1545, 480, 300);
+    number_ = make_box(this, u"kinyu_number"_s);
+    place_twips(number_, 3120, 1500, 540, 375);
+    himoku_ = make_box(this, u"kinyu_himoku"_s);
+    himoku_->setReadOnly(true);
+    himoku_->setFocusPolicy(Qt::NoFocus);
+    place_twips(himoku_, 3720, 1500, 2475, 375);
+
+    place_twips(make_label(this, u"Label3"_s, u"金額"_s), 2580, 2145, 480, 300);
+    kingaku_ = make_box(this, u"kinyu_kingaku"_s);
+    kingaku_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place_twips(kingaku_, 3120, 2100, 3075, 375);
+
+    place_twips(make_label(this, u"Label4"_s, u"摘要"_s), 2580, 2685, 480, 300);
+    tekiyo_ = make_box(this, u"Kinyu_tekiyo"_s);
+    place_twips(tekiyo_, 3120, 2640, 3075, 375);
+
+    // Numbers are typed in half-width characters; an input method in these
+    // boxes would only make them fail the check.
+    for (QLineEdit* box : {number_, kingaku_})
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    place_twips(make_label(this, u"Label7"_s, u"財布"_s), 2580, 3225, 480, 300);
+    saifu_ = new QComboBox(this);
+    saifu_->setObjectName(u"Kinyu_Saifu"_s);
+    place_twips(saifu_, 3120, 3180, 3075, 375);
+
+    place_twips(make_label(this, u"Label8"_s, u"残金："_s), 2580, 3705, 720, 300);
+    zankin_ = make_label(this, u"Kinyu_Zankin"_s, QString());
+    place_twips(zankin_, 3360, 3705, 2835, 300);
+
+    next_ = make_button(this, u"Kinyu_next"_s, u"次を記入"_s);
+    place_twips(next_, 2640, 4080, 1680, 435);
+    end_ = make_button(this, u"kinyu_end"_s, u"記入終り"_s);
+    place_twips(end_, 4500, 4080, 1695, 435);
+    kurikosi_ = make_button(this, u"kinyu_kurikosi"_s, u"繰り越し"_s);
+    place_twips(kurikosi_, 2640, 4545, 1680, 435);
+    dentaku_on_ = make_button(this, u"kinyu_dentaku_on"_s, u"電卓"_s);
+    place_twips(dentaku_on_, 4500, 4545, 1695, 435);
+}
+
+void KinyuForm::build_calculator() {
+    dentaku_ = make_box(this, u"Kinyu_dentaku"_s);
+    dentaku_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dentaku_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    place_twips(dentaku_, 1980, 5100, 1695, 405);
+
+    auto* command8 = make_button(this, u"Command8"_s, u"C"_s);
+    place_twips(command8, 3780, 5100, 615, 405);
+    tax_ = make_button(this, u"Command5"_s, u"消費税加算"_s);
+    place_twips(tax_, 4500, 5100, 1695, 405);
+
+    const struct {
+        const char16_t* name;
+        const char16_t* caption;
+        double left;
+        void (Calculator::*op)();
+    } memory_buttons[] = {
+        {u"Command1", u"M+", 1980, &Calculator::memory_plus},
+        {u"Command2", u"M-", 2580, &Calculator::memory_minus},
+        {u"Command3", u"MR", 3180, &Calculator::memory_recall},
+        {u"Command4", u"MC", 3780, &Calculator::memory_clear},
+    };
+    for (const auto& b : memory_buttons) {
+        QPushButton* button =
+            make_button(this, QString::fromUtf16(b.name), QString::fromUtf16(b.caption));
+        place_twips(button, b.left, 5580, 555, 375);
+        connect(button, &QPushButton::clicked, this, [this, op = b.op] { calculator_button(op); });
+        calculator_controls_.append(button);
+    }
+    auto* command6 = make_button(this, u"Command6"_s, u"金額欄に記入"_s);
+    place_twips(command6, 4500, 5580, 1695, 375);
+
+    memory_ = make_label(this, u"kinyu_memory"_s, QString());
+    memory_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    memory_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place_twips(memory_, 1980, 6000, 2295, 435);
+
+    auto* command7 = make_button(this, u"Command7"_s, u"電卓終了"_s);
+    place_twips(command7, 4500, 6060, 1695, 375);
+
+    const struct {
+        const char16_t* name;
+        const char16_t* caption;
+        double top;
+    } help[] = {
+        {u"Label10", u"加算･･･[＋]ｷｰ", 5100},  {u"Label9", u"減算･･･[－]ｷｰ", 5340},
+        {u"Label12", u"乗算･･･[＊]ｷｰ", 5580},  {u"Label13", u"除算･･･[／]ｷｰ", 5820},
+        {u"Label11", u"計算･･･[Enter]", 6180},
+    };
+    QFont small = font();
+    small.setPixelSize(11);
+    for (const auto& h : help) {
+        QLabel* label = make_label(this, QString::fromUtf16(h.name), QString::fromUtf16(h.caption));
+        label->setFont(small);
+        place_twips(label, 240, h.top, 1680, 240);
+        calculator_controls_.append(label);
+    }
+    calculator_controls_ << dentaku_ << command8 << tax_ << command6 << memory_ << command7;
+
+    connect(dentaku_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { calc_.set_display(text); });
+    connect(command8, &QPushButton::clicked, this,
+            [this] { calculator_button(&Calculator::clear); });
+    connect(tax_, &QPushButton::clicked, this, [this] {
+        calc_.add_tax(ledger_.zeiritu);
+        show_calculator();
+        dentaku_->setFocus();
+    });
+    connect(command6, &QPushButton::clicked, this, [this] {
+        kingaku_->setText(calc_.amount_for_entry());
+        tekiyo_->setFocus();
+    });
+    connect(command7, &QPushButton::clicked, this, [this] {
+        ledger_.dentaku_on = false;
+        number_->setFocus();
+        set_calculator_shown(false);
+    });
+}
+
+void KinyuForm::connect_controls() {
+    connect(hi_vsc_, &Spinner::value_changed, this,
+            [this](int v) { date_changed(DatePart::Day, v); });
+    connect(tuki_vsc_, &Spinner::value_changed, this,
+            [this](int v) { date_changed(DatePart::Month, v); });
+    connect(nen_vsc_, &Spinner::value_changed, this,
+            [this](int v) { date_changed(DatePart::Year, v); });
+
+    connect(sisyutu_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            fill_category_list(false);
+    });
+    connect(syunyu_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            fill_category_list(true);
+    });
+    connect(list_, &QListWidget::itemClicked, this, &KinyuForm::take_list_item);
+    connect(list_, &QListWidget::itemActivated, this, &KinyuForm::take_list_item);
+    connect(saifu_, &QComboBox::currentIndexChanged, this, &KinyuForm::show_zankin);
+
+    connect(text1_, &QLineEdit::textChanged, this, [this] { keep_storable(text1_); });
+    connect(tekiyo_, &QLineEdit::textChanged, this, [this] { keep_storable(tekiyo_); });
+
+    connect(next_, &QPushButton::clicked, this, &KinyuForm::next_clicked);
+    connect(end_, &QPushButton::clicked, this, &KinyuForm::end_clicked);
+    connect(kurikosi_, &QPushButton::clicked, this, &KinyuForm::kurikosi_clicked);
+    connect(dentaku_on_, &QPushButton::clicked, this, [this] {
+        ledger_.dentaku_on = true;
+        set_calculator_shown(true);
+        dentaku_->setFocus();
+        calc_.turn_on();
+        show_calculator();
+    });
+
+    for (QWidget* w : {static_cast<QWidget*>(number_), static_cast<QWidget*>(kingaku_),
+                       static_cast<QWidget*>(tekiyo_), static_cast<QWidget*>(saifu_),
+                       static_cast<QWidget*>(next_), static_cast<QWidget*>(dentaku_)})
+        w->installEventFilter(this);
+}
+
+void KinyuForm::open_window(int grid2_selected_row) {
+    set_calculator_shown(ledger_.dentaku_on);
+    calc_.reset_for_opening();
+    tax_->setText(Calculator::tax_caption(ledger_.zeiritu));
+    show_calculator();
+
+    for (int w = 0; w < kSaifuCount; ++w)
+        saifu_->addItem(ledger_.saifu[w].name);
+    saifu_->setCurrentIndex(0);
+    show_zankin();
+
+    listed_count_ = 0;
+    sisyutu_->setChecked(true);
+
+    const int r = grid2_selected_row;
+    if (!ledger_.kinyu_mode && r >= 1 && r <= kHimokuCount) {
+        const HimokuRec& h = ledger_.himoku[r - 1];
+        number_->setText(QString::number(r));
+        himoku_->setText(h.name);
+        if (h.is_income())
+            syunyu_->setChecked(true);
+        // Windows reopened by the entry loop start without a proposal.
+        ledger_.kinyu_mode = true;
+    }
+
+    const QDate today = clock_today();
+    diary_year_ = open_year();
+    loading_ = true;
+    hi_->setText(QString::number(today.day()));
+    tuki_->setText(QString::number(qBound(1, static_cast<int>(number_or_zero(ledger_.tuki)), 12)));
+    nen_->setText(QString::number(diary_year_));
+    // Day first, then month, then year: each day is tried against the month
+    // shown at that moment, as the spinners were always set.
+    set_spinner(DatePart::Day, ledger_.last_hi != 0 ? ledger_.last_hi : today.day());
+    set_spinner(DatePart::Month, ledger_.last_tuki != 0 ? ledger_.last_tuki : box_number(tuki_));
+    set_spinner(DatePart::Year, ledger_.last_nen != 0 ? ledger_.last_nen : diary_year_);
+    loading_ = false;
+
+    // The last entry may lie in another year than the open month: its notes
+    // are shown, and the open year's are written first.
+    const int shown_year = shown_date().nen;
+    if (shown_year != diary_year_ && !switch_diary_year(diary_year_, shown_year)) {
+        loading_ = true;
+        set_spinner(DatePart::Year, diary_year_);
+        loading_ = false;
+    }
+    show_note(shown_date());
+    number_->setFocus();
+}
+
+double KinyuForm::form_height_twips() const {
+    return px_to_twips(height()) + kFrameAllowance;
+}
+
+// ---- the date
+
+EntryDate KinyuForm::shown_date() const {
+    return {box_number(nen_), box_number(tuki_), box_number(hi_)};
+}
+
+Spinner* KinyuForm::spinner(DatePart part) const {
+    switch (part) {
+    case DatePart::Year:
+        return nen_vsc_;
+    case DatePart::Month:
+        return tuki_vsc_;
+    case DatePart::Day:
+        break;
+    }
+    return hi_vsc_;
+}
+
+QLineEdit* KinyuForm::date_box(DatePart part) const {
+    switch (part) {
+    case DatePart::Year:
+        return nen_;
+    case DatePart::Month:
+        return tuki_;
+    case DatePart::Day:
+        break;
+    }
+    return hi_;
+}
+
+// Sets a spinner from code and runs its change handling once, also when the
+// value does not change (a scroll bar would stay silent then).
+void KinyuForm::set_spinner(DatePart part, int value) {
+    Spinner* s = spinner(part);
+    {
+        const QSignalBlocker block(s);
+        s->set_value(value);
+    }
+    date_changed(part, s->value());
+}
+
+void KinyuForm::date_changed(DatePart part, int value) {
+    if (!loading_ && !correcting_day_) {
+        const EntryDate old = shown_date();
+        store_note();
+        if (part == DatePart::Year && value != diary_year_ &&
+            !switch_diary_year(diary_year_, value)) {
+            // The notes could not be written: stay in the year they belong to.
+            const QSignalBlocker block(nen_vsc_);
+            nen_vsc_->set_value(old.nen);
+            return;
+        }
+    }
+    date_box(part)->setText(QString::number(value));
+    const EntryDate now = shown_date();
+    if (!date_exists(now)) {
+        // The corrected day's own handling shows its weekday and note; the
+        // note on screen belongs to the old date and is not stored again.
+        const bool was_correcting = correcting_day_;
+        correcting_day_ = true;
+        set_spinner(DatePart::Day, corrected_day(now));
+        correcting_day_ = was_correcting;
+        return;
+    }
+    show_weekday(now);
+    show_note(now);
+}
+
+void KinyuForm::show_weekday(const EntryDate& date) {
+    youbi_->setText(entry_weekday(date));
+    // The colour always follows the date shown, whichever spinner moved.
+    QPalette p = youbi_->palette();
+    p.setColor(QPalette::WindowText, weekday_colour(date));
+    youbi_->setPalette(p);
+}
+
+void KinyuForm::show_note(const EntryDate& date) {
+    if (date_exists(date))
+        text1_->setText(ledger_.nikki[entry_day_index(date)]);
+}
+
+void KinyuForm::store_note() {
+    const EntryDate date = shown_date();
+    if (date_exists(date))
+        ledger_.nikki[entry_day_index(date)] = text1_->text();
+}
+
+// ---- the diary of the year shown
+
+int KinyuForm::open_year() const {
+    return diary_year(ledger_.nen);
+}
+
+bool KinyuForm::switch_diary_year(int from, int to) {
+    if (const WriteResult failed = diary_save(ledger_, format_number(from, u"0000"_s))) {
+        show_message(this, u"日記を保存できませんでした。\n"_s + failed->message(), {},
+                     MsgIcon::Exclamation);
+        return false;
+    }
+    WriteResult create_error;
+    const ReadReport report = diary_load(ledger_, format_number(to, u"0000"_s), &create_error);
+    diary_year_ = to;
+    if (create_error)
+        show_message(this, u"日記のファイルを作れませんでした。\n"_s + create_error->message(), {},
+                     MsgIcon::Exclamation);
+    else if (!report.errors.empty())
+        show_message(this, u"日記を正しく読めませんでした。\n"_s + report.errors.front().message(),
+                     {}, MsgIcon::Exclamation);
+    return true;
+}
+
+bool KinyuForm::save_shown_diary() {
+    store_note();
+    if (const WriteResult failed = diary_save(ledger_, format_number(diary_year_, u"0000"_s))) {
+        show_message(this,
+                     u"日記を保存できませんでした。\n"_s + failed->message() +
+                         u"\n\n書いた日記はこの画面に残っています。"_s,
+                     {}, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+// The table holds the open year's notes again once the window closes, so that
+// the diary window and later saves never write one year's notes under another.
+void KinyuForm::restore_open_year() {
+    const int year = open_year();
+    if (diary_year_ == year)
+        return;
+    WriteResult create_error;
+    const ReadReport report = diary_load(ledger_, ledger_.nen, &create_error);
+    diary_year_ = year;
+    if (create_error || !report.errors.empty()) {
+        const FileError& e = create_error ? *create_error : report.errors.front();
+        show_message(this, u"日記を正しく読めませんでした。\n"_s + e.message(), {},
+                     MsgIcon::Exclamation);
+    }
+}
+
+void KinyuForm::reject() {
+    store_note();
+    if (diary_year_ != open_year()) {
+        if (!save_shown_diary())
+            return;
+        restore_open_year();
+    }
+    QDialog::reject();
+}
+
+// ---- category, amount, wallet
+
+void KinyuForm::fill_category_list(bool income) {
+    for (int i = 0; i < listed_count_; ++i)
+        delete list_->takeItem(0);
+    listed_count_ = 0;
+    for (int slot : category_list_slots(ledger_, income)) {
+        list_->addItem(category_list_item(ledger_, slot));
+        ++listed_count_;
+    }
+}
+
+void KinyuForm::take_list_item(QListWidgetItem* item) {
+    if (!item)
+        return;
+    const ListPick pick = category_from_list_item(item->text());
+    number_->setText(pick.number);
+    himoku_->setText(pick.name);
+    kingaku_->setFocus();
+}
+
+bool KinyuForm::category_check(CategoryAsker asker) {
+    const CategoryResult r = check_category(number_->text());
+    if (r.check != CategoryCheck::Ok) {
+        for (const QString& message : category_messages(r.check, asker))
+            show_message(this, message, {}, MsgIcon::Exclamation);
+        number_->setFocus();
+        return false;
+    }
+    himoku_->setText(ledger_.himoku[r.slot].name);
+    return true;
+}
+
+void KinyuForm::number_enter() {
+    if (category_check(CategoryAsker::NumberBox))
+        kingaku_->setFocus();
+}
+
+void KinyuForm::kingaku_enter() {
+    const auto v = to_number(kingaku_->text());
+    if (!v) {
+        show_message(this, u"数字を入力して下さいね。"_s, {}, MsgIcon::Exclamation);
+        kingaku_->setFocus();
+        return;
+    }
+    kingaku_->setText(format_number(*v, kAmountPattern));
+    tekiyo_->setFocus();
+}
+
+void KinyuForm::kingaku_got_focus() {
+    category_check(CategoryAsker::FocusCheck);
+}
+
+void KinyuForm::tekiyo_got_focus() {
+    category_check(CategoryAsker::FocusCheck);
+    kingaku_->setText(format_value(kingaku_->text(), kAmountPattern));
+}
+
+void KinyuForm::show_zankin() {
+    const int w = saifu_->currentIndex();
+    if (w >= 0 && w < kSaifuCount)
+        zankin_->setText(format_number(ledger_.saifu[w].zankin, kAmountPattern));
+}
+
+// Characters the files cannot hold are refused as they arrive, so that a
+// later save never fails on them or writes them mangled.
+void KinyuForm::keep_storable(QLineEdit* box) {
+    const QString text = box->text();
+    QString removed;
+    const QString kept = storable_note(text, &removed);
+    if (kept == text)
+        return;
+    const int cursor = box->cursorPosition() - int(text.size() - kept.size());
+    box->setText(kept);
+    box->setCursorPosition(qBound(0, cursor, int(kept.size())));
+    if (!removed.isEmpty())
+        show_message(this, unstorable_text_message(removed), {}, MsgIcon::Exclamation);
+}
+
+// ---- recording
+
+void KinyuForm::focus_field(EntryField field) {
+    switch (field) {
+    case EntryField::Number:
+        number_->setFocus();
+        break;
+    case EntryField::Kingaku:
+        kingaku_->setFocus();
+        break;
+    case EntryField::Saifu:
+        saifu_->setFocus();
+        break;
+    case EntryField::None:
+        break;
+    }
+}
+
+bool KinyuForm::entry_refused() {
+    const EntryCheckResult r =
+        check_entry(ledger_, number_->text(), kingaku_->text(), saifu_->currentText());
+    if (r.limit) {
+        show_genkai(this);
+        return true;
+    }
+    if (r.ok())
+        return false;
+    for (const QString& message : r.messages)
+        show_message(this, message, {}, MsgIcon::Exclamation);
+    focus_field(r.focus);
+    return true;
+}
+
+void KinyuForm::record() {
+    const EntryDate d = shown_date();
+    ledger_.kensu += 1;
+    ledger_.hi = format_number(d.hi, u"00"_s);
+    ledger_.syusi[ledger_.kensu] =
+        entry_record(d, number_->text(), kingaku_->text(), tekiyo_->text(), saifu_->currentIndex());
+    ledger_.last_hi = d.hi;
+    ledger_.last_tuki = d.tuki;
+    ledger_.last_nen = d.nen;
+}
+
+void KinyuForm::clear_entry_boxes() {
+    number_->clear();
+    himoku_->clear();
+    kingaku_->clear();
+    tekiyo_->clear();
+}
+
+void KinyuForm::next_clicked() {
+    if (entry_refused())
+        return;
+    // Another year's notes go to their file before the table is given back.
+    if (diary_year_ != open_year() && !save_shown_diary())
+        return;
+    record();
+    clear_entry_boxes();
+    number_->setFocus();
+    store_note();
+    ledger_.kinyu_again = true;
+    restore_open_year();
+    accept();
+}
+
+void KinyuForm::end_clicked() {
+    // A diary that cannot be written stops here: the user must know, and
+    // nothing is recorded by this press.
+    if (!save_shown_diary())
+        return;
+    if (number_->text().isEmpty() || kingaku_->text().isEmpty()) {
+        clear_entry_boxes();
+        ledger_.dentaku_on = false;
+        restore_open_year();
+        accept();
+        return;
+    }
+    if (entry_refused())
+        return;
+    record();
+    ledger_.kinyu_done = true;
+    clear_entry_boxes();
+    ledger_.dentaku_on = false;
+    restore_open_year();
+    accept();
+}
+
+void KinyuForm::kurikosi_clicked() {
+    kurikosi(this, ledger_, saifu_->currentIndex(), kingaku_, tekiyo_);
+}
+
+// ---- the calculator
+
+void KinyuForm::set_calculator_shown(bool shown) {
+    const double height = shown ? kHeightWithCalculator : kHeight;
+    setFixedSize(twips_to_px(kWidth), twips_to_px(height - kFrameAllowance));
+    // The band is cut off, not hidden; out of sight it must not take the focus.
+    for (QWidget* w : calculator_controls_)
+        w->setEnabled(shown);
+    center_on_screen(this);
+}
+
+void KinyuForm::show_calculator() {
+    if (dentaku_->text() != calc_.display())
+        dentaku_->setText(calc_.display());
+    memory_->setText(calc_.memory());
+}
+
+void KinyuForm::calculator_button(void (Calculator::*op)()) {
+    (calc_.*op)();
+    show_calculator();
+    dentaku_->setFocus();
+}
+
+void KinyuForm::calculator_key(QKeyEvent* event, bool* consumed) {
+    *consumed = false;
+    QChar k;
+    if (is_enter(event->key()))
+        k = u'\r';
+    else if (event->key() == Qt::Key_Backspace)
+        k = u'\b';
+    else if (event->text().isEmpty() || event->key() == Qt::Key_Tab ||
+             event->key() == Qt::Key_Escape || (event->modifiers() & Qt::ControlModifier))
+        return; // cursor keys, focus keys and shortcuts (copy, paste) work as usual
+    else
+        k = event->text().at(0);
+
+    switch (calc_.key(k)) {
+    case Calculator::KeyResult::Insert:
+        // A number started after an operator or a result replaces the display.
+        show_calculator();
+        return;
+    case Calculator::KeyResult::Consumed:
+        break;
+    case Calculator::KeyResult::Beep:
+        beep();
+        break;
+    case Calculator::KeyResult::DivideByZero:
+        show_message(this, u"０で割り算することはできないんですよ。"_s, {}, MsgIcon::Exclamation);
+        break;
+    }
+    show_calculator();
+    *consumed = true;
+}
+
+// ---- keys and focus
+
+bool KinyuForm::key_filter(QObject* watched, QKeyEvent* event) {
+    if (watched == dentaku_) {
+        bool consumed = false;
+        calculator_key(event, &consumed);
+        return consumed;
+    }
+    if (watched == saifu_) {
+        if (is_enter_or_tab(event)) {
+            next_->setFocus();
+            return true;
+        }
+        // Only the arrows choose a wallet; typed characters are dropped.
+        return !event->text().isEmpty() && event->text().at(0).isPrint();
+    }
+    if (!is_enter_or_tab(event))
+        return false;
+    if (watched == number_)
+        number_enter();
+    else if (watched == kingaku_)
+        kingaku_enter();
+    else if (watched == tekiyo_)
+        saifu_->setFocus();
+    else if (watched == next_)
+        next_clicked();
+    return true;
+}
+
+bool KinyuForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        return key_filter(watched, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusIn && (watched == kingaku_ || watched == tekiyo_)) {
+        // Coming back from a message box or a popup is not the user entering the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return false;
+        if (watched == kingaku_)
+            kingaku_got_focus();
+        else
+            tekiyo_got_focus();
+        // A refused category sent the focus back to the number box.
+        return QApplication::focusWidget() != watched;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void KinyuForm::keyPressEvent(QKeyEvent* event) {
+    // Esc would close the window and lose what was typed; the window has no
+    // cancel button, so Esc does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    if (is_enter(event->key())) {
+        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            button && isAncestorOf(button))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace kanvelo
