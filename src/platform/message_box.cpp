@@ -79,9 +79,9 @@ MsgAnswer run_box(QWidget* parent, const QString& text, const QString& title, Ms
 
     const QList<ButtonSpec> specs = button_specs(buttons);
     QList<QAbstractButton*> added;
-    for (const ButtonSpec& spec : specs) {
-        QPushButton* button = box.addButton(spec.button);
-        button->setText(spec.caption);
+    for (const ButtonSpec& choice : specs) {
+        QPushButton* button = box.addButton(choice.button);
+        button->setText(choice.caption);
         added.append(button);
     }
     box.setDefaultButton(static_cast<QPushButton*>(added.first()));
