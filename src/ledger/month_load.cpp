@@ -2,11 +2,33 @@
 
 #include "ledger/month_file.h"
 #include "ledger/settings_file.h"
+#include "ledger/values.h"
 
 namespace kanvelo {
 
 namespace {
+
 void append(FileErrors& to, const FileErrors& from) { to.insert(to.end(), from.begin(), from.end()); }
+
+// The open month names the month file, so it must be a real year and month:
+// a damaged or hand-edited value opens the month of today instead of a file
+// such as "~abcd13.dat".
+void check_open_month(Ledger& l, const QDate& today, FileErrors& errors) {
+    const auto year = to_number(l.nen);
+    const auto month = to_number(l.tuki);
+    const bool ok = year && month && *year == int(*year) && *month == int(*month) &&
+                    *year >= 1900 && *year <= 3000 && *month >= 1 && *month <= 12;
+    if (ok) {
+        l.nen = format_number(*year, QStringLiteral("0000"));
+        l.tuki = format_number(*month, QStringLiteral("00"));
+        return;
+    }
+    errors.push_back({l.path(kSettingsFile), 92,
+                      QStringLiteral("開いていた月「%1年%2月」が正しくありません").arg(l.nen, l.tuki)});
+    l.nen = format_number(today.year(), QStringLiteral("0000"));
+    l.tuki = format_number(today.month(), QStringLiteral("00"));
+}
+
 } // namespace
 
 FileErrors ledger_load(Ledger& l, const QDate& today) {
@@ -21,6 +43,7 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
     if (ini.missing)
         errors.push_back({l.path(kSettingsFile), 0, QStringLiteral("開けませんでした")});
     append(errors, ini.errors);
+    check_open_month(l, today, errors);
 
     l.open_marker = QStringLiteral("dat_open");
     ReadReport dat = month_file_read(l);

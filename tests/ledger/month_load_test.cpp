@@ -130,3 +130,23 @@ TEST(DiaryFile, ShortFileIsReportedAndTheMissingDaysAreEmpty) {
     EXPECT_EQ(l.nikki[1], u"b");
     EXPECT_EQ(l.nikki[5], u"");
 }
+
+TEST(MonthLoad, DamagedOpenMonthOpensTodayAndIsReported) {
+    TempFolder dir;
+    QStringList ini = settings_file_for(QStringLiteral("20x4"), QStringLiteral("13"));
+    dir.write_lines(kSettingsFile, ini);
+    Ledger l;
+    l.app_path = dir.path();
+    FileErrors errors = ledger_load(l, QDate(2004, 4, 15));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front().line, 92);
+    EXPECT_EQ(l.nen, u"2004");
+    EXPECT_EQ(l.tuki, u"04");
+    EXPECT_TRUE(dir.exists(QStringLiteral("~200404.dat")));
+
+    // Blanks around a hand-edited month are tidied, not put into a file name.
+    ini = settings_file_for(QStringLiteral(" 2003 "), QStringLiteral("7"));
+    dir.write_lines(kSettingsFile, ini);
+    EXPECT_TRUE(ledger_load(l, QDate(2004, 4, 15)).empty());
+    EXPECT_EQ(l.month_file_path(), dir.file(QStringLiteral("~200307.dat")));
+}
