@@ -94,29 +94,21 @@ void KinyuForm::build() {
     list_->setFont(fixed);
     place_twips(list_, 60, 600, 2415, 4380);
 
-    nen_ = make_box(this, u"kinyu_nen"_s);
-    place_twips(nen_, 2580, 600, 600, 345);
-    nen_vsc_ = new Spinner(kYearMin, kYearMax, this);
-    nen_vsc_->setObjectName(u"kinyu_nen_vsc"_s);
-    place_twips(nen_vsc_, 3195, 585, 255, 375);
-    auto* label5 = make_label(this, u"Label5"_s, u"年"_s);
-    place_twips(label5, 3465, 630, 240, 285);
-
-    tuki_ = make_box(this, u"kinyu_tuki"_s);
-    place_twips(tuki_, 3750, 600, 390, 345);
-    tuki_vsc_ = new Spinner(1, 12, this);
-    tuki_vsc_->setObjectName(u"kinyu_tuki_vsc"_s);
-    place_twips(tuki_vsc_, 4155, 585, 255, 375);
-    auto* label6 = make_label(this, u"Label6"_s, u"月"_s);
-    place_twips(label6, 4425, 630, 240, 285);
-
-    hi_ = make_box(this, u"kinyu_hi"_s);
-    place_twips(hi_, 4710, 600, 390, 345);
-    hi_vsc_ = new Spinner(1, 31, this);
-    hi_vsc_->setObjectName(u"kinyu_hi_vsc"_s);
-    place_twips(hi_vsc_, 5115, 585, 255, 375);
-    auto* label1 = make_label(this, u"Label1"_s, u"日"_s);
-    place_twips(label1, 5385, 630, 240, 285);
+    // Each date part: its box, the spinner beside it and the unit label.
+    auto date_part = [this](const QString& name, double left, double width, int min, int max,
+                            const QString& label, const QString& unit, QLineEdit** box,
+                            Spinner** spinner) {
+        *box = make_box(this, name);
+        place_twips(*box, left, 600, width, 345);
+        *spinner = new Spinner(min, max, this);
+        (*spinner)->setObjectName(name + u"_vsc"_s);
+        place_twips(*spinner, left + width + 15, 585, 255, 375);
+        place_twips(make_label(this, label, unit), left + width + 285, 630, 240, 285);
+    };
+    date_part(u"kinyu_nen"_s, 2580, 600, kYearMin, kYearMax, u"Label5"_s, u"年"_s, &nen_,
+              &nen_vsc_);
+    date_part(u"kinyu_tuki"_s, 3750, 390, 1, 12, u"Label6"_s, u"月"_s, &tuki_, &tuki_vsc_);
+    date_part(u"kinyu_hi"_s, 4710, 390, 1, 31, u"Label1"_s, u"日"_s, &hi_, &hi_vsc_);
 
     youbi_ = make_label(this, u"youbi"_s, QString());
     place_twips(youbi_, 5700, 630, 420, 285);

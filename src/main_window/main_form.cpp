@@ -29,7 +29,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kanvelo {
 
@@ -52,17 +51,20 @@ struct LabelSpec {
 };
 
 constexpr LabelSpec kLabels[] = {
-    {"Label1", u"収入合計:", 300, 1060, false},   {"Label2", u"円", 2820, 400, false},
-    {"Label3", u"円", 5880, 400, false},          {"Label4", u"支出合計:", 3360, 1060, false},
-    {"Label5", u"円", 9000, 400, false},          {"Label6", u"差引収支:", 6420, 1120, false},
+    {"Label1", u"収入合計:", 300, 1060, false}, {"Label2", u"円", 2820, 400, false},
+    {"Label3", u"円", 5880, 400, false},        {"Label4", u"支出合計:", 3360, 1060, false},
+    {"Label5", u"円", 9000, 400, false},        {"Label6", u"差引収支:", 6420, 1120, false},
     {"Label7", u"現在の現金:", 60, 1300, true}, {"Label8", u"円", 2820, 400, true},
 };
 
-QString q(const char* s) { return QString::fromLatin1(s); }
+QString q(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 void set_colour(QLineEdit* box, bool red) {
     QPalette p = box->palette();
-    p.setColor(QPalette::Text, red ? QColor(255, 0, 0) : QGuiApplication::palette().color(QPalette::Text));
+    p.setColor(QPalette::Text,
+               red ? QColor(255, 0, 0) : QGuiApplication::palette().color(QPalette::Text));
     box->setPalette(p);
 }
 
@@ -110,8 +112,8 @@ void Main_Form::build_menus() {
     auto separator = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(q(name)); };
 
     QMenu* file = menu("Menufile", u"ﾌｧｲﾙ(&F)");
-    connect(add_item(file, q("MenuOpen"), QStringLiteral("家計簿を開く")), &QAction::triggered, this,
-            &Main_Form::open_other_month);
+    connect(add_item(file, q("MenuOpen"), QStringLiteral("家計簿を開く")), &QAction::triggered,
+            this, &Main_Form::open_other_month);
     separator(file, "MenuLine2");
     QMenu* print = file->addMenu(QStringLiteral("印刷"));
     print->setObjectName(q("MenuPrint"));
@@ -257,8 +259,12 @@ void Main_Form::set_outer_size_twips(double width_twips, double height_twips) {
     resize(twips_to_px(width_twips) - extra_w, twips_to_px(height_twips) - extra_h);
 }
 
-double Main_Form::outer_width_twips() const { return px_to_twips(frameGeometry().width()); }
-double Main_Form::outer_height_twips() const { return px_to_twips(frameGeometry().height()); }
+double Main_Form::outer_width_twips() const {
+    return px_to_twips(frameGeometry().width());
+}
+double Main_Form::outer_height_twips() const {
+    return px_to_twips(frameGeometry().height());
+}
 
 void Main_Form::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -363,8 +369,11 @@ void Main_Form::fill_grids() {
 void Main_Form::place_from_window_file(FileErrors& errors) {
     const QString path = ledger_.path(kWindowFile);
     if (!QFileInfo::exists(path)) {
-        WindowGeometry g{outer_height_twips(), outer_width_twips(), px_to_twips(frameGeometry().y()),
-                         px_to_twips(frameGeometry().x()), isMinimized() ? 1 : isMaximized() ? 2 : 0};
+        WindowGeometry g{outer_height_twips(), outer_width_twips(),
+                         px_to_twips(frameGeometry().y()), px_to_twips(frameGeometry().x()),
+                         isMinimized()   ? 1
+                         : isMaximized() ? 2
+                                         : 0};
         if (auto e = window_file_create(g, path))
             errors.push_back(*e);
     }
@@ -407,7 +416,8 @@ void Main_Form::new_entry_refresh() {
     totals_display_refresh();
     const int c = ledger_.category_index(ledger_.syusi[e].himoku_no);
     if (c >= 0)
-        grid2_->set_text(c + 1, 2, format_number(ledger_.himoku[c].jisseki, QStringLiteral("#,##0")));
+        grid2_->set_text(c + 1, 2,
+                         format_number(ledger_.himoku[c].jisseki, QStringLiteral("#,##0")));
     category_columns_refresh();
 }
 
@@ -435,7 +445,9 @@ void Main_Form::kinyu_loop(bool from_button) {
 bool Main_Form::write_files() {
     const WindowGeometry g{outer_height_twips(), outer_width_twips(),
                            px_to_twips(frameGeometry().y()), px_to_twips(frameGeometry().x()),
-                           isMinimized() ? 1 : isMaximized() ? 2 : 0};
+                           isMinimized()   ? 1
+                           : isMaximized() ? 2
+                                           : 0};
     WriteResult e = settings_write(ledger_);
     if (!e)
         e = window_file_write(ledger_, g);
@@ -443,12 +455,17 @@ bool Main_Form::write_files() {
         e = month_file_write(ledger_);
     if (!e)
         return true;
-    show_message(this,
-                 QStringLiteral("「%1」を保存できませんでした。\n%2\n\n入力したデータはそのまま残っています。"
-                                "保存先を確かめてから、もう一度保存して下さい。")
-                     .arg(e->file_name(), e->message()),
-                 QString(), MsgIcon::Exclamation);
+    report_save_failure(*e);
     return false;
+}
+
+void Main_Form::report_save_failure(const FileError& e) {
+    show_message(this,
+                 QStringLiteral(
+                     "「%1」を保存できませんでした。\n%2\n\n入力したデータはそのまま残っています。"
+                     "保存先を確かめてから、もう一度保存して下さい。")
+                     .arg(e.file_name(), e.message()),
+                 QString(), MsgIcon::Exclamation);
 }
 
 bool Main_Form::save_all() {
@@ -487,11 +504,8 @@ void Main_Form::open_other_month() {
         return;
     if (!choose_other_month(this, ledger_))
         return;
-    if (auto e = settings_write(ledger_)) {
-        show_message(this, QStringLiteral("「%1」を保存できませんでした。\n%2")
-                               .arg(e->file_name(), e->message()),
-                     QString(), MsgIcon::Exclamation);
-    }
+    if (auto e = settings_write(ledger_))
+        report_save_failure(*e);
     startup();
 }
 

@@ -3,7 +3,6 @@
 #include "ledger/file_error.h"
 
 #include <QMainWindow>
-
 #include <functional>
 
 class QLabel;
@@ -69,6 +68,7 @@ private:
     void place_from_window_file(FileErrors& errors);
     void show_load_errors(const FileErrors& errors);
     bool write_files();
+    void report_save_failure(const FileError& error);
     QAction* add_item(QMenu* menu, const QString& name, const QString& text, bool enabled = true);
 
     Ledger& ledger_;

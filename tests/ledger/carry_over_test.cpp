@@ -1,5 +1,4 @@
 #include "ledger/other_month.h"
-
 #include "ledger/settings_file.h"
 #include "support/test_files.h"
 
@@ -11,8 +10,7 @@ using namespace kanvelo::testing;
 namespace {
 
 QStringList entry(const char* day, const char* himoku, const char* kingaku, const char* saifu) {
-    return {QString::fromUtf8(day), QString::fromUtf8(himoku), QString::fromUtf8(kingaku),
-            QStringLiteral("x"), QString::fromUtf8(saifu)};
+    return kanvelo::testing::entry(day, himoku, kingaku, "x", saifu);
 }
 
 struct CarryOverTest : ::testing::Test {
@@ -28,13 +26,12 @@ struct CarryOverTest : ::testing::Test {
 } // namespace
 
 TEST_F(CarryOverTest, CashBalanceOfDecemberCountsIncomeExpenseTransfersAndCarryOver) {
-    dir.write_lines(QStringLiteral("~200412.dat"),
-                    month_file_with({entry("20041201", "1", "10,000", " 0 "),
-                                     entry("20041225", "2", "300,000", " 0 "),
-                                     entry("20041226", "12", "120,500", "0"),
-                                     entry("20041227", "30", "-50,000", "0"),
-                                     entry("20041227", "30", "50,000", "1"),
-                                     entry("20041228", "13", "9,999", "1")}));
+    dir.write_lines(
+        QStringLiteral("~200412.dat"),
+        month_file_with(
+            {entry("20041201", "1", "10,000", " 0 "), entry("20041225", "2", "300,000", " 0 "),
+             entry("20041226", "12", "120,500", "0"), entry("20041227", "30", "-50,000", "0"),
+             entry("20041227", "30", "50,000", "1"), entry("20041228", "13", "9,999", "1")}));
     CarryOver r = carry_over_balance(l, 0);
     EXPECT_EQ(r.status, CarryOver::Status::Ok);
     EXPECT_EQ(r.zankin, 139500);

@@ -14,12 +14,6 @@ namespace {
 
 const QString kMarch = QStringLiteral("~200403.dat");
 
-QStringList entry(const char* day, const char* himoku, const char* kingaku, const char* tekiyo,
-                  const char* saifu) {
-    return {QString::fromUtf8(day), QString::fromUtf8(himoku), QString::fromUtf8(kingaku),
-            QString::fromUtf8(tekiyo), QString::fromUtf8(saifu)};
-}
-
 struct MonthFileTest : ::testing::Test {
     TempFolder dir;
     Ledger l;

@@ -29,12 +29,6 @@ using namespace kanvelo::testing;
 
 namespace {
 
-QStringList entry(const char* day, const char* himoku, const char* kingaku, const char* tekiyo,
-                  const char* saifu) {
-    return {QString::fromUtf8(day), QString::fromUtf8(himoku), QString::fromUtf8(kingaku),
-            QString::fromUtf8(tekiyo), QString::fromUtf8(saifu)};
-}
-
 struct MainFormTest : ::testing::Test {
     TempFolder dir;
     std::unique_ptr<Ledger> ledger = std::make_unique<Ledger>();

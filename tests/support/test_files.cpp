@@ -6,14 +6,17 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 namespace kanvelo::testing {
 
-TempFolder::TempFolder() { EXPECT_TRUE(dir_.isValid()); }
+TempFolder::TempFolder() {
+    EXPECT_TRUE(dir_.isValid());
+}
 
-QString TempFolder::path() const { return dir_.path() + u'/'; }
+QString TempFolder::path() const {
+    return dir_.path() + u'/';
+}
 
 void TempFolder::write_bytes(const QString& name, const QByteArray& bytes) const {
     QFile f(file(name));
@@ -52,7 +55,15 @@ QStringList TempFolder::read_lines(const QString& name) const {
     return out;
 }
 
-bool TempFolder::exists(const QString& name) const { return QFileInfo::exists(file(name)); }
+bool TempFolder::exists(const QString& name) const {
+    return QFileInfo::exists(file(name));
+}
+
+QStringList entry(const char* hiduke, const char* himoku_no, const char* kingaku,
+                  const char* tekiyo, const char* saifu_no) {
+    return {QString::fromUtf8(hiduke), QString::fromUtf8(himoku_no), QString::fromUtf8(kingaku),
+            QString::fromUtf8(tekiyo), QString::fromUtf8(saifu_no)};
+}
 
 QStringList month_file_with(const QList<QStringList>& entries) {
     Ledger l;

@@ -30,6 +30,10 @@ private:
     QTemporaryDir dir_;
 };
 
+// One five-line entry block of a month file.
+QStringList entry(const char* hiduke, const char* himoku_no, const char* kingaku,
+                  const char* tekiyo, const char* saifu_no);
+
 // The lines of a current-layout month file with the default categories and
 // wallets, followed by the given entries (five lines each).
 QStringList month_file_with(const QList<QStringList>& entries);
