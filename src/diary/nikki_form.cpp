@@ -125,7 +125,10 @@ void NikkiForm::on_text_changed(const QString& text) {
     const int row = grid_->row();
     if (row < 1 || row > kDayRows)
         return;
-    ledger_.nikki[row - 1] = text;
+    if (ledger_.nikki[row - 1] != text) {
+        ledger_.nikki[row - 1] = text;
+        ledger_.nikki_changed = true;
+    }
     grid_->set_col(2);
     grid_->set_text(row, 2, text);
 }
@@ -138,12 +141,14 @@ void NikkiForm::show_day_label(int row) {
 
 void NikkiForm::finish() {
     if (const WriteResult failed = diary_save(ledger_, ledger_.nen)) {
-        show_message(this,
-                     QStringLiteral("日記を保存できませんでした。\n") + failed->message() +
-                         QStringLiteral("\n\n書いた日記はこの画面に残っています。"),
-                     {}, MsgIcon::Critical);
+        show_message(this, QStringLiteral("日記を保存できませんでした。\n") + failed->message(), {},
+                     MsgIcon::Critical);
+        // The notes stay in memory and go out with the next save of the month.
+        if (ask_close_without_saving(this, failed->file_name()))
+            accept();
         return;
     }
+    ledger_.nikki_changed = false;
     accept();
 }
 

@@ -21,7 +21,7 @@ public:
     explicit NikkiForm(Ledger& ledger, QWidget* parent = nullptr);
 
     // Writes the diary file and closes; when the file cannot be written the
-    // user is told which file and the window stays open.
+    // user is told which file and chooses to stay or to close without it.
     void finish();
 
     void reject() override;

@@ -69,8 +69,8 @@ EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const 
     if (category.check != CategoryCheck::Ok)
         return {category_messages(category.check, CategoryAsker::NumberBox), EntryField::Number,
                 false};
-    if (!is_number(kingaku))
-        return {{u"数字を入力して下さいね。"_s}, EntryField::Kingaku, false};
+    if (const AmountCheck amount = check_amount(kingaku); amount != AmountCheck::Ok)
+        return {{amount_message(amount)}, EntryField::Kingaku, false};
     bool wallet_found = false;
     for (int w = 0; w < kSaifuCount; ++w)
         wallet_found = wallet_found || ledger.saifu[w].name == saifu_text;
@@ -79,6 +79,19 @@ EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const 
     if (ledger.kensu >= kSyusiLimit)
         return {{}, EntryField::None, true};
     return {};
+}
+
+AmountCheck check_amount(const QString& kingaku) {
+    const auto v = to_number(kingaku);
+    if (!v)
+        return AmountCheck::NotNumber;
+    return std::fabs(*v) < kTypedAmountLimit ? AmountCheck::Ok : AmountCheck::TooLarge;
+}
+
+QString amount_message(AmountCheck check) {
+    if (check == AmountCheck::TooLarge)
+        return u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s;
+    return u"数字を入力して下さいね。"_s;
 }
 
 bool date_exists(const EntryDate& date) {

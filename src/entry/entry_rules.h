@@ -12,8 +12,16 @@ namespace kanvelo {
 struct Ledger;
 struct SyusiRec;
 
-inline constexpr int kYearMin = 1990;
-inline constexpr int kYearMax = 2100;
+// Every year a month can be opened in, so an entry always lands in its month.
+inline constexpr int kYearMin = 1900;
+inline constexpr int kYearMax = 3000;
+
+// Totals hold amounts exactly only below this size.
+inline constexpr double kTypedAmountLimit = 1e15;
+// Whether a typed amount is a number the totals can hold.
+enum class AmountCheck { Ok, NotNumber, TooLarge };
+AmountCheck check_amount(const QString& kingaku);
+QString amount_message(AmountCheck check);
 
 // " 5   日用雑貨": a blank, the number right-aligned in two characters, three
 // blanks, the name, which therefore starts at character 7.

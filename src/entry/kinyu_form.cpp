@@ -424,8 +424,13 @@ void KinyuForm::show_note(const EntryDate& date) {
 
 void KinyuForm::store_note() {
     const EntryDate date = shown_date();
-    if (date_exists(date))
-        ledger_.nikki[entry_day_index(date)] = text1_->text();
+    if (!date_exists(date))
+        return;
+    QString& note = ledger_.nikki[entry_day_index(date)];
+    if (note == text1_->text())
+        return;
+    note = text1_->text();
+    ledger_.nikki_changed = true;
 }
 
 // ---- the diary of the year shown
@@ -443,6 +448,7 @@ bool KinyuForm::switch_diary_year(int from, int to) {
     WriteResult create_error;
     const ReadReport report = diary_load(ledger_, format_number(to, u"0000"_s), &create_error);
     diary_year_ = to;
+    ledger_.nikki_changed = false;
     if (create_error)
         show_message(this, u"日記のファイルを作れませんでした。\n"_s + create_error->message(), {},
                      MsgIcon::Exclamation);
@@ -454,14 +460,16 @@ bool KinyuForm::switch_diary_year(int from, int to) {
 
 bool KinyuForm::save_shown_diary() {
     store_note();
-    if (const WriteResult failed = diary_save(ledger_, format_number(diary_year_, u"0000"_s))) {
-        show_message(this,
-                     u"日記を保存できませんでした。\n"_s + failed->message() +
-                         u"\n\n書いた日記はこの画面に残っています。"_s,
-                     {}, MsgIcon::Exclamation);
-        return false;
+    const WriteResult failed = diary_save(ledger_, format_number(diary_year_, u"0000"_s));
+    if (!failed) {
+        ledger_.nikki_changed = false;
+        return true;
     }
-    return true;
+    show_message(this, u"日記を保存できませんでした。\n"_s + failed->message(), {},
+                 MsgIcon::Exclamation);
+    // Notes of the open year stay in the table and go out with the next save;
+    // another year's are given up only when the user says so.
+    return ask_close_without_saving(this, failed->file_name());
 }
 
 // The table holds the open year's notes again once the window closes, so that
@@ -473,6 +481,7 @@ void KinyuForm::restore_open_year() {
     WriteResult create_error;
     const ReadReport report = diary_load(ledger_, ledger_.nen, &create_error);
     diary_year_ = year;
+    ledger_.nikki_changed = false;
     if (create_error || !report.errors.empty()) {
         const FileError& e = create_error ? *create_error : report.errors.front();
         show_message(this, u"日記を正しく読めませんでした。\n"_s + e.message(), {},
@@ -480,13 +489,11 @@ void KinyuForm::restore_open_year() {
     }
 }
 
+// However the window closes, the notes typed in it reach their file.
 void KinyuForm::reject() {
-    store_note();
-    if (diary_year_ != open_year()) {
-        if (!save_shown_diary())
-            return;
-        restore_open_year();
-    }
+    if (!save_shown_diary())
+        return;
+    restore_open_year();
     QDialog::reject();
 }
 
@@ -529,13 +536,12 @@ void KinyuForm::number_enter() {
 }
 
 void KinyuForm::kingaku_enter() {
-    const auto v = to_number(kingaku_->text());
-    if (!v) {
-        show_message(this, u"数字を入力して下さいね。"_s, {}, MsgIcon::Exclamation);
+    if (const AmountCheck check = check_amount(kingaku_->text()); check != AmountCheck::Ok) {
+        show_message(this, amount_message(check), {}, MsgIcon::Exclamation);
         kingaku_->setFocus();
         return;
     }
-    kingaku_->setText(format_number(*v, kAmountPattern));
+    kingaku_->setText(format_value(kingaku_->text(), kAmountPattern));
     tekiyo_->setFocus();
 }
 
@@ -623,21 +629,19 @@ void KinyuForm::clear_entry_boxes() {
 void KinyuForm::next_clicked() {
     if (entry_refused())
         return;
-    // Another year's notes go to their file before the table is given back.
-    if (diary_year_ != open_year() && !save_shown_diary())
+    if (!save_shown_diary())
         return;
     record();
     clear_entry_boxes();
     number_->setFocus();
-    store_note();
     ledger_.kinyu_again = true;
     restore_open_year();
     accept();
 }
 
 void KinyuForm::end_clicked() {
-    // A diary that cannot be written stops here: the user must know, and
-    // nothing is recorded by this press.
+    // A diary that cannot be written stops here unless the user chooses to
+    // close without it.
     if (!save_shown_diary())
         return;
     if (number_->text().isEmpty() || kingaku_->text().isEmpty()) {

@@ -37,7 +37,8 @@ public:
     static constexpr double kFrameAllowance = 390; // caption and borders
     double form_height_twips() const;
 
-    // The close box records nothing; it keeps the note typed for the shown day.
+    // The close box records nothing; the notes typed are written to their
+    // file as every other way of closing writes them.
     void reject() override;
 
 protected:
@@ -64,6 +65,8 @@ private:
 
     // The diary of another year than the open one.
     bool switch_diary_year(int from, int to);
+    // Writes the notes of the year shown. When the file cannot be written the
+    // user chooses between staying (false) and closing without it (true).
     bool save_shown_diary();
     void restore_open_year();
     int open_year() const;

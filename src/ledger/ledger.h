@@ -53,6 +53,8 @@ struct Ledger {
     std::array<SyusiRec, kSyusiLimit + 1> syusi;
     std::array<SaifuRec, 16> saifu;
     std::array<QString, kNikkiSlots + 1> nikki;
+    // The notes differ from the diary file of the year they belong to.
+    bool nikki_changed = false;
 
     QString app_path;
     QString ini_header;

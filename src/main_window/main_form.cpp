@@ -353,10 +353,11 @@ void Main_Form::startup() {
 }
 
 void Main_Form::fill_grids() {
-    while (grid1_->rows() > 2)
-        grid1_->remove_item(1);
+    // Rebuilt from the ledger alone, so nothing of the month before stays.
+    grid1_->set_rows(1);
     for (int i = 1; i <= ledger_.kensu; ++i)
         grid1_->add_item(entry_row_text(ledger_, i, false), i);
+    grid1_->set_rows(ledger_.kensu + 2); // the empty row after the last entry
     for (int n = 1; n <= kHimokuCount; ++n) {
         const HimokuRec& h = ledger_.himoku[n - 1];
         grid2_->set_text(n, 0, QString::number(n));
@@ -453,6 +454,12 @@ bool Main_Form::write_files() {
         e = window_file_write(ledger_, g);
     if (!e)
         e = month_file_write(ledger_);
+    // Notes typed in the entry window are otherwise written only when it closes.
+    if (!e && ledger_.nikki_changed) {
+        e = diary_save(ledger_, ledger_.nen);
+        if (!e)
+            ledger_.nikki_changed = false;
+    }
     if (!e)
         return true;
     report_save_failure(*e);

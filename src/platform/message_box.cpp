@@ -132,4 +132,12 @@ QStringList MessageRecorder::texts() const {
     return result;
 }
 
+bool ask_close_without_saving(QWidget* parent, const QString& file_name) {
+    return show_message(parent,
+                        u"「"_s + file_name +
+                            u"」に保存しないで閉じますか？\n\n"
+                            u"「いいえ」を選ぶと画面に戻り、もう一度保存できます。"_s,
+                        {}, MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
 } // namespace kanvelo

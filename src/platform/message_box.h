@@ -30,6 +30,10 @@ struct Message {
 MsgAnswer show_message(QWidget* parent, const QString& text, const QString& title = {},
                        MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok);
 
+// Asked after a file could not be written, so that no window becomes a trap:
+// true when the user chooses to close without saving `file_name`.
+bool ask_close_without_saving(QWidget* parent, const QString& file_name);
+
 // For tests: while one exists, messages are not shown but recorded and
 // answered from a queue (the first button of the box when the queue is empty).
 class MessageRecorder {

@@ -244,7 +244,7 @@ TEST_F(NikkiFormTest, ClosingByTheCloseBoxSavesToo) {
     EXPECT_EQ(folder.read_lines(kDiary2004).at(0), QStringLiteral("閉じる"));
 }
 
-TEST_F(NikkiFormTest, FailedSaveNamesTheFileAndKeepsTheWindowOpen) {
+TEST_F(NikkiFormTest, FailedSaveNamesTheFileAndLetsTheUserStayOrLeave) {
     open_year(QStringLiteral("2004"));
     auto form = show_form();
     text1(*form)->setText(QStringLiteral("消えては困る"));
@@ -253,25 +253,37 @@ TEST_F(NikkiFormTest, FailedSaveNamesTheFileAndKeepsTheWindowOpen) {
     folder.write_bytes(QStringLiteral("not_a_folder"), "x");
     ledger->app_path = folder.file(QStringLiteral("not_a_folder")) + u'/';
 
+    // Staying: the failure names the file, the question too; いいえ keeps the window.
+    messages.answer_next(MsgAnswer::Ok);
+    messages.answer_next(MsgAnswer::No);
     child<QPushButton>(*form, "Command1")->click();
     EXPECT_TRUE(form->isVisible());
-    ASSERT_EQ(messages.messages().size(), 1u);
+    ASSERT_EQ(messages.messages().size(), 2u);
     EXPECT_TRUE(messages.texts().at(0).contains(kDiary2004));
     EXPECT_EQ(messages.messages().front().icon, MsgIcon::Critical);
-    form->close();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(messages.messages().size(), 2u);
+    EXPECT_TRUE(messages.texts().at(1).contains(kDiary2004));
+    EXPECT_EQ(messages.messages().at(1).buttons, MsgButtons::YesNo);
 
+    // Retrying after the folder is back writes the note.
     ledger->app_path = real_path;
-    fail_file_operation_for_tests(2); // the write itself fails this time
-    child<QPushButton>(*form, "Command1")->click();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(messages.messages().size(), 3u);
-    EXPECT_NE(folder.read_lines(kDiary2004).at(0), QStringLiteral("消えては困る"));
-
     child<QPushButton>(*form, "Command1")->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(folder.read_lines(kDiary2004).at(0), QStringLiteral("消えては困る"));
+    EXPECT_FALSE(ledger->nikki_changed);
+}
+
+TEST_F(NikkiFormTest, ClosingWithoutSavingKeepsTheNoteForTheNextSave) {
+    open_year(QStringLiteral("2004"));
+    auto form = show_form();
+    text1(*form)->setText(QStringLiteral("あとで保存"));
+    fail_file_operation_for_tests(2); // the write fails
+    messages.answer_next(MsgAnswer::Ok);
+    messages.answer_next(MsgAnswer::Yes);
+    form->close(); // the close box is no trap either
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_NE(folder.read_lines(kDiary2004).at(0), QStringLiteral("あとで保存"));
+    EXPECT_EQ(ledger->nikki[0], QStringLiteral("あとで保存"));
+    EXPECT_TRUE(ledger->nikki_changed);
 }
 
 } // namespace

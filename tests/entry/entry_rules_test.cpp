@@ -101,6 +101,16 @@ TEST(EntryRules, EntryChecksRunInOrderAndTheFirstFailureWins) {
     EXPECT_EQ(r.messages, QStringList{u"数字を入力して下さいね。"_s});
     EXPECT_EQ(r.focus, EntryField::Kingaku);
 
+    // Amounts the totals cannot hold exactly are refused, whatever their sign.
+    for (const QString& huge : {u"1,000,000,000,000,000"_s, u"-1000000000000000"_s, u"1e400"_s}) {
+        r = check(u"12"_s, huge, cash);
+        EXPECT_EQ(r.focus, EntryField::Kingaku) << huge.toStdString();
+        EXPECT_EQ(r.messages.size(), 1);
+    }
+    EXPECT_TRUE(check(u"12"_s, u"999,999,999,999,999"_s, cash).ok());
+    EXPECT_NE(check(u"12"_s, u"1,000,000,000,000,000"_s, cash).messages,
+              QStringList{u"数字を入力して下さいね。"_s});
+
     r = check(u"12"_s, u"-500"_s, u"財布"_s);
     EXPECT_EQ(r.messages, QStringList{u"財布の指定が不正です。"_s});
 

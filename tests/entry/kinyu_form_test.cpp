@@ -406,8 +406,9 @@ TEST_F(KinyuFormTest, SpinnersStopAtTheirLimitsAndTheUpArrowIncreases) {
     EXPECT_EQ(day->minimum(), 1);
     EXPECT_EQ(day->maximum(), 31);
     EXPECT_EQ(spinner(f, "kinyu_tuki_vsc")->maximum(), 12);
-    EXPECT_EQ(year->minimum(), 1990);
-    EXPECT_EQ(year->maximum(), 2100);
+    // Every year a month can be opened in: no entry is clamped into another year.
+    EXPECT_EQ(year->minimum(), 1900);
+    EXPECT_EQ(year->maximum(), 3000);
     QTest::keyClick(day, Qt::Key_Up);
     EXPECT_EQ(text(f, "kinyu_hi"), u"16"_s);
     day->set_value(31);
@@ -460,10 +461,13 @@ TEST_F(KinyuFormTest, EndStopsWithAMessageWhenTheDiaryCannotBeWritten) {
     key(Qt::Key_Return);
     type(u"100"_s);
     fail_file_operation_for_tests(1);
+    messages.answer_next(MsgAnswer::Ok);
+    messages.answer_next(MsgAnswer::No); // stay and retry
     click(f, "kinyu_end");
-    ASSERT_EQ(messages.texts().size(), 1);
+    ASSERT_EQ(messages.texts().size(), 2);
     EXPECT_TRUE(messages.texts().first().contains(u"日記2004.dat"_s))
         << messages.texts().first().toStdString();
+    EXPECT_TRUE(messages.texts().at(1).contains(u"日記2004.dat"_s));
     EXPECT_EQ(ledger->kensu, 0);
     EXPECT_TRUE(f.isVisible());
 
@@ -696,6 +700,46 @@ TEST_F(KinyuFormTest, YearStaysWhenItsNotesCannotBeWritten) {
     spinner(f, "kinyu_nen_vsc")->step_up();
     EXPECT_EQ(text(f, "kinyu_nen"), u"2005"_s);
     EXPECT_EQ(diary_lines(u"2004"_s).at(74), u"メモ"_s);
+}
+
+TEST_F(KinyuFormTest, AnotherYearThatCannotBeWrittenIsNoTrap) {
+    KinyuForm& f = open();
+    spinner(f, "kinyu_nen_vsc")->step_up();
+    ASSERT_EQ(text(f, "kinyu_nen"), u"2005"_s);
+    box(f, "Text1")->setText(u"二〇〇五年"_s);
+
+    // いいえ: the window stays in 2005 with the note.
+    fail_file_operation_for_tests(2);
+    messages.answer_next(MsgAnswer::Ok);
+    messages.answer_next(MsgAnswer::No);
+    f.close();
+    EXPECT_TRUE(f.isVisible());
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_TRUE(messages.texts().at(1).contains(u"日記2005.dat"_s));
+    EXPECT_EQ(text(f, "Text1"), u"二〇〇五年"_s);
+
+    // はい: the window closes and the open year's notes come back.
+    fail_file_operation_for_tests(2);
+    messages.answer_next(MsgAnswer::Ok);
+    messages.answer_next(MsgAnswer::Yes);
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(ledger->nikki[73], u""_s);
+    EXPECT_EQ(ledger->kensu, 0);
+}
+
+TEST_F(KinyuFormTest, AnAmountTooLargeForTheTotalsIsRefusedWhereItIsTyped) {
+    KinyuForm& f = open();
+    type(u"12"_s);
+    key(Qt::Key_Return);
+    type(u"1000000000000000"_s);
+    key(Qt::Key_Return);
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().contains(u"大きすぎ"_s));
+    EXPECT_EQ(focused_name(), u"kinyu_kingaku"_s);
+    click(f, "kinyu_end");
+    EXPECT_EQ(ledger->kensu, 0);
+    EXPECT_TRUE(f.isVisible());
 }
 
 } // namespace

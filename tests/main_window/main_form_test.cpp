@@ -577,3 +577,88 @@ TEST_F(MainFormTest, TaxRateMenuChangesTheRateSavedWithTheSettings) {
     trigger("Menu_Save");
     EXPECT_EQ(dir.read_lines(kSettingsFile).at(125), u" 8 ");
 }
+
+TEST_F(MainFormTest, DiaryNoteTypedAfterNextSurvivesTheCloseBoxAndExit) {
+    write_march({});
+    clock_set_today_for_tests(QDate(2004, 3, 20));
+    start();
+    modals.next([](QDialog& d) {
+        make_active(d);
+        type_entry(QStringLiteral("12"), QStringLiteral("800"), QStringLiteral("パン"), 0);
+    });
+    modals.next([](QDialog& d) {
+        make_active(d);
+        d.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("晴れ"));
+        d.close();
+    });
+    click("Main_Kinyu");
+    EXPECT_EQ(modals.pending(), 0);
+    click("Main_Syuryo");
+    EXPECT_EQ(ends, 1);
+
+    form.reset();
+    ledger = std::make_unique<Ledger>();
+    start();
+    EXPECT_EQ(ledger->nikki[QDate(2004, 3, 20).dayOfYear() - 1], u"晴れ");
+    EXPECT_EQ(ledger->kensu, 1);
+}
+
+TEST_F(MainFormTest, SaveWritesNotesTheDiaryFileDoesNotHoldYet) {
+    write_march({});
+    start();
+    const QString diary = QStringLiteral("日記2004.dat");
+    const QByteArray before = dir.read_bytes(diary);
+    trigger("Menu_Save");
+    EXPECT_EQ(dir.read_bytes(diary), before); // nothing new: not rewritten
+    ledger->nikki[5] = QStringLiteral("未保存");
+    ledger->nikki_changed = true;
+    trigger("Menu_Save");
+    EXPECT_EQ(dir.read_lines(diary).at(5), u"未保存");
+    EXPECT_FALSE(ledger->nikki_changed);
+}
+
+TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
+    dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2005"), QStringLiteral("01")));
+    dir.write_lines(QStringLiteral("~200501.dat"),
+                    month_file_with({entry("20050101", "1", "10,000", "【繰越】現金", " 0 "),
+                                     entry("20050105", "12", "700", "a", "0"),
+                                     entry("20050106", "12", "900", "b", "0")}));
+    QList<QStringList> december;
+    for (int d = 1; d <= 2; ++d)
+        december << entry(qPrintable(QStringLiteral("200412%1").arg(d, 2, 10, QLatin1Char('0'))),
+                          "13", "100", "dec", "0");
+    dir.write_lines(QStringLiteral("~200412.dat"), month_file_with(december));
+    start();
+    ASSERT_EQ(grid("Main_Grid1")->rows(), 5);
+
+    struct Case {
+        const char* year;
+        const char* month;
+        int entries;
+    } cases[] = {{"2005", "3", 0}, {"2004", "12", 2}, {"2005", "1", 3}};
+    for (const Case& c : cases) {
+        answer_open(QString::fromLatin1(c.year), QString::fromLatin1(c.month), true);
+        trigger("MenuOpen");
+        Grid* g1 = grid("Main_Grid1");
+        ASSERT_EQ(g1->rows(), c.entries + 2) << c.year << "/" << c.month;
+        for (int col = 0; col < 4; ++col)
+            EXPECT_EQ(g1->text(c.entries + 1, col), u"") << c.year << "/" << c.month;
+        for (int r = 1; r <= c.entries; ++r)
+            EXPECT_EQ(g1->text(r, 2), ledger->syusi[r].kingaku);
+    }
+}
+
+TEST_F(MainFormTest, AnEntryOfAMonthOf1950IsDated1950) {
+    dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("1950"), QStringLiteral("06")));
+    clock_set_today_for_tests(QDate(2004, 3, 20));
+    start();
+    modals.next([](QDialog& d) {
+        make_active(d);
+        d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->setText(QStringLiteral("12"));
+        d.findChild<QLineEdit*>(QStringLiteral("kinyu_kingaku"))->setText(QStringLiteral("30"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("kinyu_end")), Qt::LeftButton);
+    });
+    click("Main_Kinyu");
+    ASSERT_EQ(ledger->kensu, 1);
+    EXPECT_EQ(ledger->syusi[1].hiduke, u"19500620");
+}
