@@ -36,30 +36,4 @@ QString diary_day_label(const QDate& date) {
     return QStringLiteral("【") + diary_date_text(date) + QStringLiteral("】");
 }
 
-QString storable_note(const QString& text, QString* removed) {
-    QString out;
-    out.reserve(text.size());
-    QString dropped;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const QString ch = text.mid(i, len);
-        i += len - 1;
-        if (ch == u"\r" || ch == u"\n") {
-            out += u' ';
-        } else if (first_unstorable(ch).isEmpty()) {
-            out += ch;
-        } else if (!dropped.contains(ch)) {
-            dropped += ch;
-        }
-    }
-    if (removed)
-        *removed = dropped;
-    return out;
-}
-
-QString unstorable_note_message(const QString& removed) {
-    return QStringLiteral("「") + removed +
-           QStringLiteral("」は日記のファイルに保存できない文字なので、取り除きました。");
-}
-
 } // namespace kanvelo

@@ -4,7 +4,7 @@
 #include <QString>
 
 // The rules of the diary window that need no widgets: which day a grid row
-// shows, how days are written, and which typed characters a note can keep.
+// shows and how days are written.
 namespace kanvelo {
 
 // The year of the open month as a number; the system date's year when the
@@ -18,13 +18,5 @@ QString diary_date_text(const QDate& date); // "MM/DD"
 QString weekday_letter(const QDate& date);  // 日 月 火 水 木 金 土
 QString diary_title(const QString& nen);    // "西暦2007年の日記"
 QString diary_day_label(const QDate& date); // "【MM/DD】"
-
-// The note as the diary file can hold it: characters code page 932 cannot
-// store are dropped (`removed` receives them, once each, in order) and line
-// breaks become blanks, since each note is one line of the file.
-QString storable_note(const QString& text, QString* removed = nullptr);
-
-// The message shown when typed characters had to be dropped.
-QString unstorable_note_message(const QString& removed);
 
 } // namespace kanvelo

@@ -6,6 +6,7 @@
 #include "platform/geometry.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
+#include "platform/storable_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,7 @@ void NikkiForm::build() {
 
     connect(grid_, &Grid::grid_clicked, this, &NikkiForm::on_grid_clicked);
     connect(grid_, &Grid::row_col_changed, this, &NikkiForm::on_row_col_changed);
+    keep_storable(text1_);
     connect(text1_, &QLineEdit::textChanged, this, &NikkiForm::on_text_changed);
     connect(command1_, &QPushButton::clicked, this, &NikkiForm::finish);
 }
@@ -109,22 +111,13 @@ void NikkiForm::on_row_col_changed() {
     show_day_label(row);
 }
 
-void NikkiForm::on_text_changed(const QString& text) {
+void NikkiForm::on_text_changed() {
     if (loading_)
         return;
-    QString removed;
-    const QString note = storable_note(text, &removed);
-    if (note != text) {
-        const int cursor = text1_->cursorPosition() - int(text.size() - note.size());
-        text1_->setText(note); // comes back here with the note as it can be stored
-        text1_->setCursorPosition(qBound(0, cursor, int(note.size())));
-        if (!removed.isEmpty())
-            show_message(this, unstorable_note_message(removed), {}, MsgIcon::Exclamation);
-        return;
-    }
     const int row = grid_->row();
     if (row < 1 || row > kDayRows)
         return;
+    const QString text = text1_->text();
     if (ledger_.nikki[row - 1] != text) {
         ledger_.nikki[row - 1] = text;
         ledger_.nikki_changed = true;

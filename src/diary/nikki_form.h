@@ -31,7 +31,7 @@ private:
     void load();
     void on_grid_clicked();
     void on_row_col_changed();
-    void on_text_changed(const QString& text);
+    void on_text_changed();
     void show_day_label(int row);
 
     Ledger& ledger_;

@@ -132,8 +132,4 @@ SyusiRec entry_record(const EntryDate& date, const QString& number, const QStrin
     return {date_key(date), number, kingaku, tekiyo, QString::number(wallet)};
 }
 
-QString unstorable_text_message(const QString& removed) {
-    return u"「"_s + removed + u"」は保存できない文字なので、取り除きました。"_s;
-}
-
 } // namespace kanvelo

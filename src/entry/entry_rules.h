@@ -87,8 +87,4 @@ QColor weekday_colour(const EntryDate& date);
 SyusiRec entry_record(const EntryDate& date, const QString& number, const QString& kingaku,
                       const QString& tekiyo, int wallet);
 
-// The message shown when typed characters had to be dropped because the
-// program's files cannot hold them.
-QString unstorable_text_message(const QString& removed);
-
 } // namespace kanvelo

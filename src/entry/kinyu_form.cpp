@@ -11,6 +11,7 @@
 #include "platform/geometry.h"
 #include "platform/message_box.h"
 #include "platform/spinner.h"
+#include "platform/storable_text.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -267,8 +268,8 @@ void KinyuForm::connect_controls() {
     connect(list_, &QListWidget::itemActivated, this, &KinyuForm::take_list_item);
     connect(saifu_, &QComboBox::currentIndexChanged, this, &KinyuForm::show_zankin);
 
-    connect(text1_, &QLineEdit::textChanged, this, [this] { keep_storable(text1_); });
-    connect(tekiyo_, &QLineEdit::textChanged, this, [this] { keep_storable(tekiyo_); });
+    keep_storable(text1_);
+    keep_storable(tekiyo_);
 
     connect(next_, &QPushButton::clicked, this, &KinyuForm::next_clicked);
     connect(end_, &QPushButton::clicked, this, &KinyuForm::end_clicked);
@@ -558,21 +559,6 @@ void KinyuForm::show_zankin() {
     const int w = saifu_->currentIndex();
     if (w >= 0 && w < kSaifuCount)
         zankin_->setText(format_number(ledger_.saifu[w].zankin, kAmountPattern));
-}
-
-// Characters the files cannot hold are refused as they arrive, so that a
-// later save never fails on them or writes them mangled.
-void KinyuForm::keep_storable(QLineEdit* box) {
-    const QString text = box->text();
-    QString removed;
-    const QString kept = storable_note(text, &removed);
-    if (kept == text)
-        return;
-    const int cursor = box->cursorPosition() - int(text.size() - kept.size());
-    box->setText(kept);
-    box->setCursorPosition(qBound(0, cursor, int(kept.size())));
-    if (!removed.isEmpty())
-        show_message(this, unstorable_text_message(removed), {}, MsgIcon::Exclamation);
 }
 
 // ---- recording

@@ -80,7 +80,6 @@ private:
     void kingaku_got_focus();
     void tekiyo_got_focus();
     void show_zankin();
-    void keep_storable(QLineEdit* box);
 
     // Recording.
     bool entry_refused();

@@ -86,16 +86,6 @@ TEST(DiaryDays, RowsCountDaysFromNewYearAndWeekdaysStartOnSunday) {
     EXPECT_EQ(diary_year(QStringLiteral("1999")), 1999);
 }
 
-TEST(DiaryDays, NotesKeepOnlyWhatTheFileCanStore) {
-    QString removed;
-    EXPECT_EQ(storable_note(QStringLiteral("晴れ①ﾃｽﾄ～"), &removed), QStringLiteral("晴れ①ﾃｽﾄ～"));
-    EXPECT_TRUE(removed.isEmpty());
-    EXPECT_EQ(storable_note(QStringLiteral("a😀b😀cé"), &removed), QStringLiteral("abc"));
-    EXPECT_EQ(removed, QStringLiteral("😀é"));
-    EXPECT_EQ(storable_note(QStringLiteral("上\r\n下"), &removed), QStringLiteral("上  下"));
-    EXPECT_TRUE(removed.isEmpty());
-}
-
 TEST_F(NikkiFormTest, LeapYearRowsRunFromNewYearToTheLastDayOfDecember) {
     open_year(QStringLiteral("2004"), {{0, QStringLiteral("元日")}, {59, QStringLiteral("閏日")}});
     NikkiForm form(*ledger);
