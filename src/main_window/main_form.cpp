@@ -1,5 +1,6 @@
 #include "main_window/main_form.h"
 
+#include "common/notices.h"
 #include "diary/nikki_form.h"
 #include "entry/kinyu_form.h"
 #include "help/help_commands.h"
@@ -10,10 +11,8 @@
 #include "ledger/month_load.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
-#include "main_window/debug_window.h"
 #include "main_window/main_rules.h"
 #include "main_window/open_form.h"
-#include "main_window/osimai_form.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
@@ -389,7 +388,7 @@ void Main_Form::place_from_window_file(FileErrors& errors) {
 }
 
 void Main_Form::show_load_errors(const FileErrors& errors) {
-    DebugWindow::show_failure(this, contact_code(errors));
+    show_failure(this, contact_code(errors));
 }
 
 void Main_Form::totals_display_refresh() {

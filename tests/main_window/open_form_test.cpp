@@ -1,12 +1,6 @@
 #include "help/layout_check.h"
 #include "ledger/ledger.h"
-#include "main_window/debug_window.h"
-#include "main_window/genkai_form.h"
-#include "main_window/kurikosi_form.h"
-#include "main_window/nofile_form.h"
 #include "main_window/open_form.h"
-#include "main_window/osimai_form.h"
-#include "main_window/situkoi_form.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/spinner.h"
@@ -208,114 +202,6 @@ TEST_F(OpenFormTest, CancellingOrClosingKeepsTheOpenMonth) {
     EXPECT_FALSE(choose_other_month(nullptr, *ledger));
     EXPECT_EQ(ledger->nen, QStringLiteral("2004"));
     EXPECT_EQ(driver.unexpected(), 0);
-}
-
-TEST(SmallForms, GenkaiNamesTheEntryLimit) {
-    GenkaiForm form;
-    EXPECT_EQ(form.objectName(), QStringLiteral("GENKAI_form"));
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("も、もう限界です！！"));
-    EXPECT_EQ(label_text(form, "Label1"), QStringLiteral("収支データが1000件を越えました。"));
-    EXPECT_EQ(label_text(form, "Label2"),
-              QStringLiteral("申し訳ありませんが、1000件までしかデータを登録できません。"));
-    expect_tidy_layout(form);
-
-    ModalDriver driver;
-    driver.next([](QDialog& shown) { press(shown, "genkai_OK"); });
-    show_genkai(nullptr);
-    EXPECT_EQ(driver.opened(), QStringList{QStringLiteral("GENKAI_form")});
-    EXPECT_EQ(driver.unexpected(), 0);
-}
-
-TEST(SmallForms, KurikosiExplainsTheCarryOverAndClosesOnOk) {
-    KurikosiForm form;
-    EXPECT_EQ(form.objectName(), QStringLiteral("kurikosi_form"));
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("繰り越し"));
-    EXPECT_EQ(
-        label_text(form, "Label1"),
-        QStringLiteral("指定した財布・口座の、先月の家計簿の残金を計算し、金額欄に入力します。"));
-    expect_tidy_layout(form);
-    form.show();
-    press(form, "Command1");
-    EXPECT_FALSE(form.isVisible());
-}
-
-TEST(SmallForms, InsistingThatTheFileExistsBringsUpSitukoi) {
-    ModalDriver driver;
-    driver.next([](QDialog& form) {
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("家計簿データ無し"));
-        EXPECT_EQ(label_text(form, "Label1"),
-                  QStringLiteral("先月又は前年同月の家計簿データがありません。"));
-        EXPECT_EQ(child<QPushButton>(form, "nofile_OK")->text(), QStringLiteral("わかった"));
-        EXPECT_EQ(child<QPushButton>(form, "nofile_situkoi")->text(),
-                  QStringLiteral("そんなはずは無い"));
-        expect_tidy_layout(form);
-        press(form, "nofile_situkoi");
-    });
-    driver.next([](QDialog& form) {
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("くどい！"));
-        EXPECT_EQ(label_text(form, "Label1"),
-                  QStringLiteral("そんなこと言ったって、無いものは無い！！"));
-        expect_tidy_layout(form);
-        press(form, "situkoi_ok");
-    });
-    show_nofile(nullptr);
-    EXPECT_EQ(driver.opened(),
-              (QStringList{QStringLiteral("nofile_form"), QStringLiteral("situkoi_form")}));
-    EXPECT_EQ(driver.unexpected(), 0);
-    EXPECT_EQ(driver.pending(), 0);
-
-    driver.next([](QDialog& form) { press(form, "nofile_OK"); });
-    show_nofile(nullptr);
-    EXPECT_EQ(driver.opened().size(), 3);
-    EXPECT_EQ(driver.unexpected(), 0);
-}
-
-TEST(SmallForms, OsimaiTellsWhichAnswerClosedIt) {
-    ModalDriver driver;
-    driver.next([](QDialog& form) {
-        EXPECT_EQ(form.objectName(), QStringLiteral("osimai_form"));
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("ぽるるおしまい"));
-        EXPECT_EQ(label_text(form, "Label1"),
-                  QStringLiteral("入力したデータをファイルに保存しますか？"));
-        EXPECT_EQ(child<QPushButton>(form, "osimai_hai")->text(), QStringLiteral("はい"));
-        EXPECT_EQ(child<QPushButton>(form, "osimai_iie")->text(), QStringLiteral("いいえ"));
-        expect_tidy_layout(form);
-        press(form, "osimai_hai");
-    });
-    EXPECT_EQ(ask_osimai(nullptr), OsimaiAnswer::Hai);
-    driver.next([](QDialog& form) { press(form, "osimai_iie"); });
-    EXPECT_EQ(ask_osimai(nullptr), OsimaiAnswer::Iie);
-    driver.next([](QDialog& form) { form.close(); });
-    EXPECT_EQ(ask_osimai(nullptr), OsimaiAnswer::Closed);
-    driver.next([](QDialog& form) { QTest::keyClick(&form, Qt::Key_Escape); });
-    EXPECT_EQ(ask_osimai(nullptr), OsimaiAnswer::Closed);
-    EXPECT_EQ(driver.unexpected(), 0);
-}
-
-TEST(SmallForms, DebugWindowShowsItsCodeWithoutBlocking) {
-    QPointer<DebugWindow> window =
-        DebugWindow::show_failure(nullptr, QStringLiteral("~200403.dat 12行目"));
-    ASSERT_TRUE(window);
-    EXPECT_EQ(window->objectName(), QStringLiteral("debugwindow"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("たいへんだぁ！！"));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->isModal());
-    EXPECT_EQ(label_text(*window, "Label1"), QStringLiteral("予期しないエラーが発生しました。"));
-    EXPECT_EQ(label_text(*window, "Label2"),
-              QStringLiteral("作者に連絡して下さい。（~200403.dat 12行目）"));
-    expect_tidy_layout(*window);
-
-    press(*window, "taihen_OK");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-}
-
-TEST(SmallForms, DebugWindowKeepsALongCodeReadable) {
-    DebugWindow window;
-    EXPECT_EQ(label_text(window, "Label2"), QStringLiteral("作者に連絡して下さい。（KV71）"));
-    window.set_contact_code(
-        QStringLiteral("~200403.dat 120行目：数字が入るところに数字以外の文字があります"));
-    expect_tidy_layout(window);
 }
 
 } // namespace

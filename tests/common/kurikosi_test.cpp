@@ -1,4 +1,4 @@
-#include "main_window/kurikosi.h"
+#include "common/kurikosi.h"
 
 #include "ledger/settings_file.h"
 #include "platform/message_box.h"

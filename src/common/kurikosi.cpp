@@ -1,23 +1,17 @@
-#include "main_window/kurikosi.h"
+#include "common/kurikosi.h"
 
+#include "common/notices.h"
 #include "ledger/ledger.h"
 #include "ledger/other_month.h"
 #include "ledger/values.h"
-#include "main_window/debug_window.h"
-#include "main_window/kurikosi_form.h"
-#include "main_window/nofile_form.h"
 #include "platform/message_box.h"
-#include "platform/modal.h"
 
 #include <QLineEdit>
 
 namespace kanvelo {
 
 bool kurikosi(QWidget* parent, Ledger& ledger, int wallet, QLineEdit* kingaku, QLineEdit* tekiyo) {
-    {
-        KurikosiForm notice(parent);
-        run_modal(notice);
-    }
+    show_kurikosi_notice(parent);
     if (wallet < 0 || wallet >= kSaifuCount)
         return false;
     const CarryOver r = carry_over_balance(ledger, wallet);
@@ -29,13 +23,9 @@ bool kurikosi(QWidget* parent, Ledger& ledger, int wallet, QLineEdit* kingaku, Q
         show_message(parent, QStringLiteral("先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"), QString(),
                      MsgIcon::Exclamation);
         return false;
-    case CarryOver::Status::Damaged: {
-        const FileError& e = r.errors.front();
-        DebugWindow window(parent);
-        window.set_contact_code(e.message());
-        run_modal(window);
+    case CarryOver::Status::Damaged:
+        show_failure_modal(parent, r.errors.front().message());
         return false;
-    }
     case CarryOver::Status::Ok:
         break;
     }
