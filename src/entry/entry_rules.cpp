@@ -1,6 +1,6 @@
 #include "entry/entry_rules.h"
 
-#include "diary/diary_days.h"
+#include "ledger/calendar.h"
 #include "ledger/diary_file.h"
 #include "ledger/ledger.h"
 #include "ledger/values.h"

@@ -12,10 +12,6 @@ namespace kanvelo {
 struct Ledger;
 struct SyusiRec;
 
-// Every year a month can be opened in, so an entry always lands in its month.
-inline constexpr int kYearMin = 1900;
-inline constexpr int kYearMax = 3000;
-
 // Totals hold amounts exactly only below this size.
 inline constexpr double kTypedAmountLimit = 1e15;
 // Whether a typed amount is a number the totals can hold.

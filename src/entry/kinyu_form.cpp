@@ -2,7 +2,7 @@
 
 #include "common/kurikosi.h"
 #include "common/notices.h"
-#include "diary/diary_days.h"
+#include "ledger/calendar.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
 #include "ledger/ledger.h"

@@ -1,5 +1,6 @@
 #include "main_window/open_form.h"
 
+#include "ledger/calendar.h"
 #include "ledger/ledger.h"
 #include "ledger/values.h"
 #include "platform/geometry.h"
@@ -35,7 +36,7 @@ std::optional<int> whole_number_in(const QString& text, int low, int high) {
 } // namespace
 
 std::optional<int> open_year_value(const QString& text) {
-    return whole_number_in(text, kOpenYearMin, kOpenYearMax);
+    return whole_number_in(text, kYearMin, kYearMax);
 }
 
 std::optional<int> open_month_value(const QString& text) {
@@ -57,7 +58,7 @@ void OpenForm::build() {
     open_nen_->setMaxLength(4);
     place_twips(open_nen_, 480, 420, 1020, 390);
 
-    open_nen_vscroll_ = new Spinner(kOpenYearMin, kOpenYearMax, this);
+    open_nen_vscroll_ = new Spinner(kYearMin, kYearMax, this);
     open_nen_vscroll_->setObjectName(QStringLiteral("open_nen_vscroll"));
     place_twips(open_nen_vscroll_, 1500, 360, 255, 510);
 

@@ -11,8 +11,6 @@ namespace kanvelo {
 struct Ledger;
 class Spinner;
 
-inline constexpr int kOpenYearMin = 1900;
-inline constexpr int kOpenYearMax = 3000;
 
 // The number a box of the open dialog holds, or nullopt when it is not a whole
 // number in range. Blanks around it and full-width digits are accepted.
