@@ -26,8 +26,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QPushButton>
+
+using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
@@ -42,23 +45,73 @@ constexpr double kGrid2Left = 60;
 constexpr double kLabelHeight = 300;
 
 struct LabelSpec {
-    const char* name;
-    const char16_t* caption;
+    QString name;
+    QString caption;
     double left;
     double width;
     bool second_row;
+    QString buddy; // the total box the label names
 };
 
-constexpr LabelSpec kLabels[] = {
-    {"Label1", u"収入合計:", 300, 1060, false}, {"Label2", u"円", 2820, 400, false},
-    {"Label3", u"円", 5880, 400, false},        {"Label4", u"支出合計:", 3360, 1060, false},
-    {"Label5", u"円", 9000, 400, false},        {"Label6", u"差引収支:", 6420, 1120, false},
-    {"Label7", u"現在の現金:", 60, 1300, true}, {"Label8", u"円", 2820, 400, true},
+const LabelSpec kLabels[] = {
+    {u"Label1"_s, u"収入合計:"_s, 300, 1060, false, u"Main_syunyu"_s},
+    {u"Label2"_s, u"円"_s, 2820, 400, false, {}},
+    {u"Label3"_s, u"円"_s, 5880, 400, false, {}},
+    {u"Label4"_s, u"支出合計:"_s, 3360, 1060, false, u"Main_Sisyutu"_s},
+    {u"Label5"_s, u"円"_s, 9000, 400, false, {}},
+    {u"Label6"_s, u"差引収支:"_s, 6420, 1120, false, u"Main_Syusi"_s},
+    {u"Label7"_s, u"現在の現金:"_s, 60, 1300, true, u"Main_genkin"_s},
+    {u"Label8"_s, u"円"_s, 2820, 400, true, {}},
 };
 
-QString q(const char* s) {
-    return QString::fromLatin1(s);
-}
+// The menu bar, one row per menu, item or separator, in the order shown.
+// A row without a command is a window still to come: shown, but disabled.
+struct MenuRow {
+    enum Kind { Menu, Item, Separator };
+    Kind kind;
+    QString parent; // objectName of the menu it belongs to; empty: the menu bar
+    QString name;
+    QString caption;
+    void (Main_Form::*command)();
+};
+
+const MenuRow kMenuRows[] = {
+    {MenuRow::Menu, {}, u"Menufile"_s, u"ﾌｧｲﾙ(&F)"_s, nullptr},
+    {MenuRow::Item, u"Menufile"_s, u"MenuOpen"_s, u"家計簿を開く"_s, &Main_Form::open_other_month},
+    {MenuRow::Separator, u"Menufile"_s, u"MenuLine2"_s, {}, nullptr},
+    {MenuRow::Menu, u"Menufile"_s, u"MenuPrint"_s, u"印刷"_s, nullptr},
+    {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s, nullptr},
+    {MenuRow::Item, u"MenuPrint"_s, u"MenuPrintMainichi"_s, u"毎日の収支"_s, nullptr},
+    {MenuRow::Separator, u"Menufile"_s, u"Menuline"_s, {}, nullptr},
+    {MenuRow::Menu, u"Menufile"_s, u"Menufileout"_s, u"ファイル出力"_s, nullptr},
+    {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s, nullptr},
+    {MenuRow::Item, u"Menufileout"_s, u"menu_export_syusi"_s, u"収支内容"_s, nullptr},
+    {MenuRow::Separator, u"Menufile"_s, u"Menuline4"_s, {}, nullptr},
+    {MenuRow::Item, u"Menufile"_s, u"Menu_Save"_s, u"保存"_s, &Main_Form::menu_save},
+    {MenuRow::Separator, u"Menufile"_s, u"Menuline5"_s, {}, nullptr},
+    {MenuRow::Item, u"Menufile"_s, u"MenuExit"_s, u"終了"_s, &Main_Form::menu_exit},
+    {MenuRow::Menu, {}, u"MenuEDIT"_s, u"編集(&E)"_s, nullptr},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuTeisei"_s, u"訂正"_s, nullptr},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuSakujo"_s, u"削除"_s, nullptr},
+    {MenuRow::Separator, u"MenuEDIT"_s, u"Menuline3"_s, {}, nullptr},
+    {MenuRow::Menu, u"MenuEDIT"_s, u"MenuSort"_s, u"並べ替え"_s, nullptr},
+    {MenuRow::Item, u"MenuSort"_s, u"MenuSortHiduke"_s, u"日付順"_s, nullptr},
+    {MenuRow::Item, u"MenuSort"_s, u"MenuSortHimoku"_s, u"費目順"_s, nullptr},
+    {MenuRow::Item, u"MenuSort"_s, u"MenuSortKingaku"_s, u"金額順"_s, nullptr},
+    // Menus without items open their window from the bar itself.
+    {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, nullptr},
+    {MenuRow::Menu, {}, u"MenuOption"_s, u"設定(&O)"_s, nullptr},
+    {MenuRow::Item, u"MenuOption"_s, u"MenuOptionHimoku"_s, u"費目名"_s, nullptr},
+    {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s, nullptr},
+    {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
+    {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
+    {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, nullptr},
+    {MenuRow::Menu, {}, u"MenuHELP"_s, u"ﾍﾙﾌﾟ(&H)"_s, nullptr},
+    {MenuRow::Item, u"MenuHELP"_s, u"MenuManual"_s, u"使い方"_s, &Main_Form::menu_manual},
+    {MenuRow::Item, u"MenuHELP"_s, u"MenuMorutea"_s, u"モルテアホームページ"_s,
+     &Main_Form::menu_morutea},
+    {MenuRow::Item, u"MenuHELP"_s, u"MenuVersion"_s, u"ﾊﾞｰｼﾞｮﾝ情報"_s, &Main_Form::menu_version},
+};
 
 void set_colour(QLineEdit* box, bool red) {
     QPalette p = box->palette();
@@ -83,8 +136,8 @@ QString contact_code(const FileErrors& errors) {
 } // namespace
 
 Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), ledger_(ledger) {
-    setObjectName(q("Main_Form"));
-    setWindowTitle(QStringLiteral("家計簿ぽるる"));
+    setObjectName(u"Main_Form"_s);
+    setWindowTitle(u"家計簿ぽるる"_s);
     setCentralWidget(new QWidget(this));
     build_menus();
     build_controls();
@@ -93,133 +146,106 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), led
     on_end_ = [] { QCoreApplication::exit(0); };
 }
 
-QAction* Main_Form::add_item(QMenu* menu, const QString& name, const QString& text, bool enabled) {
-    QAction* a = menu->addAction(text);
-    a->setObjectName(name);
-    a->setEnabled(enabled);
-    return a;
+void Main_Form::build_menus() {
+    QMap<QString, QMenu*> menus;
+    for (const MenuRow& row : kMenuRows) {
+        QMenu* parent = row.parent.isEmpty() ? nullptr : menus.value(row.parent);
+        QAction* action = nullptr;
+        switch (row.kind) {
+        case MenuRow::Menu: {
+            QMenu* menu = parent ? parent->addMenu(row.caption) : menuBar()->addMenu(row.caption);
+            menu->setObjectName(row.name);
+            menus.insert(row.name, menu);
+            action = menu->menuAction();
+            break;
+        }
+        case MenuRow::Item:
+            action = parent ? parent->addAction(row.caption) : menuBar()->addAction(row.caption);
+            action->setEnabled(row.command != nullptr);
+            if (row.command)
+                connect(action, &QAction::triggered, this, row.command);
+            break;
+        case MenuRow::Separator:
+            action = parent->addSeparator();
+            break;
+        }
+        action->setObjectName(row.name);
+    }
 }
 
-void Main_Form::build_menus() {
-    QMenuBar* bar = menuBar();
-    auto menu = [&](const char* name, const char16_t* title) {
-        QMenu* m = bar->addMenu(QString::fromUtf16(title));
-        m->setObjectName(q(name));
-        m->menuAction()->setObjectName(q(name));
-        return m;
-    };
-    auto separator = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(q(name)); };
+void Main_Form::menu_save() {
+    save_all();
+}
 
-    QMenu* file = menu("Menufile", u"ﾌｧｲﾙ(&F)");
-    connect(add_item(file, q("MenuOpen"), QStringLiteral("家計簿を開く")), &QAction::triggered,
-            this, &Main_Form::open_other_month);
-    separator(file, "MenuLine2");
-    QMenu* print = file->addMenu(QStringLiteral("印刷"));
-    print->setObjectName(q("MenuPrint"));
-    print->menuAction()->setObjectName(q("MenuPrint"));
-    add_item(print, q("MenyPrintHimoku"), QStringLiteral("費目毎の収支"), false);
-    add_item(print, q("MenuPrintMainichi"), QStringLiteral("毎日の収支"), false);
-    separator(file, "Menuline");
-    QMenu* out = file->addMenu(QStringLiteral("ファイル出力"));
-    out->setObjectName(q("Menufileout"));
-    out->menuAction()->setObjectName(q("Menufileout"));
-    add_item(out, q("menu_export_goukei"), QStringLiteral("費目集計"), false);
-    add_item(out, q("menu_export_syusi"), QStringLiteral("収支内容"), false);
-    separator(file, "Menuline4");
-    connect(add_item(file, q("Menu_Save"), QStringLiteral("保存")), &QAction::triggered, this,
-            [this] { save_all(); });
-    separator(file, "Menuline5");
-    connect(add_item(file, q("MenuExit"), QStringLiteral("終了")), &QAction::triggered, this,
-            [this] {
-                if (save_all())
-                    end_application();
-            });
+void Main_Form::menu_exit() {
+    if (save_all())
+        end_application();
+}
 
-    QMenu* edit = menu("MenuEDIT", u"編集(&E)");
-    add_item(edit, q("MenuTeisei"), QStringLiteral("訂正"), false);
-    add_item(edit, q("MenuSakujo"), QStringLiteral("削除"), false);
-    separator(edit, "Menuline3");
-    QMenu* sort = edit->addMenu(QStringLiteral("並べ替え"));
-    sort->setObjectName(q("MenuSort"));
-    sort->menuAction()->setObjectName(q("MenuSort"));
-    add_item(sort, q("MenuSortHiduke"), QStringLiteral("日付順"), false);
-    add_item(sort, q("MenuSortHimoku"), QStringLiteral("費目順"), false);
-    add_item(sort, q("MenuSortKingaku"), QStringLiteral("金額順"), false);
+void Main_Form::menu_zei() {
+    show_zei_form(this, ledger_);
+}
 
-    // Menus without items open their window from the bar itself.
-    auto bar_item = [&](const char* name, const char16_t* title, bool enabled) {
-        QAction* a = bar->addAction(QString::fromUtf16(title));
-        a->setObjectName(q(name));
-        a->setEnabled(enabled);
-        return a;
-    };
-    bar_item("MenuBudget", u"予算(&B)", false);
+void Main_Form::menu_nikki() {
+    NikkiForm form(ledger_, this);
+    run_modal(form);
+}
 
-    QMenu* option = menu("MenuOption", u"設定(&O)");
-    add_item(option, q("MenuOptionHimoku"), QStringLiteral("費目名"), false);
-    add_item(option, q("OptionMenuSaifu"), QStringLiteral("財布・口座名"), false);
-    connect(add_item(option, q("MenuOptionZei"), QStringLiteral("消費税率")), &QAction::triggered,
-            this, [this] { show_zei_form(this, ledger_); });
+void Main_Form::menu_manual() {
+    show_manual(this, ledger_);
+}
 
-    connect(bar_item("MenuNikki", u"日記(&D)", true), &QAction::triggered, this, [this] {
-        NikkiForm form(ledger_, this);
-        run_modal(form);
-    });
-    bar_item("menu_資産", u"資産管理(&S)", false)->setObjectName(QStringLiteral("menu_資産"));
+void Main_Form::menu_morutea() {
+    open_maker_page(this);
+}
 
-    QMenu* help = menu("MenuHELP", u"ﾍﾙﾌﾟ(&H)");
-    connect(add_item(help, q("MenuManual"), QStringLiteral("使い方")), &QAction::triggered, this,
-            [this] { show_manual(this, ledger_); });
-    connect(add_item(help, q("MenuMorutea"), QStringLiteral("モルテアホームページ")),
-            &QAction::triggered, this, [this] { open_maker_page(this); });
-    connect(add_item(help, q("MenuVersion"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")), &QAction::triggered,
-            this, [this] { show_version(this, ledger_); });
+void Main_Form::menu_version() {
+    show_version(this, ledger_);
 }
 
 void Main_Form::build_controls() {
     QWidget* c = centralWidget();
     grid2_ = new Grid(c);
-    grid2_->setObjectName(q("Main_Grid2"));
+    grid2_->setObjectName(u"Main_Grid2"_s);
     grid1_ = new Grid(c);
-    grid1_->setObjectName(q("Main_Grid1"));
+    grid1_->setObjectName(u"Main_Grid1"_s);
 
-    for (const LabelSpec& s : kLabels) {
-        auto* label = new QLabel(QString::fromUtf16(s.caption), c);
-        label->setObjectName(q(s.name));
-        labels_.append(label);
-    }
-    auto box = [&](const char* name) {
-        auto* b = new QLineEdit(QStringLiteral("0"), c);
-        b->setObjectName(q(name));
+    auto box = [&](const QString& name) {
+        auto* b = new QLineEdit(u"0"_s, c);
+        b->setObjectName(name);
         b->setReadOnly(true);
         b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return b;
     };
-    syunyu_ = box("Main_syunyu");
-    sisyutu_ = box("Main_Sisyutu");
-    syusi_ = box("Main_Syusi");
-    genkin_ = box("Main_genkin");
+    syunyu_ = box(u"Main_syunyu"_s);
+    sisyutu_ = box(u"Main_Sisyutu"_s);
+    syusi_ = box(u"Main_Syusi"_s);
+    genkin_ = box(u"Main_genkin"_s);
+    for (const LabelSpec& s : kLabels) {
+        auto* label = new QLabel(s.caption, c);
+        label->setObjectName(s.name);
+        if (!s.buddy.isEmpty())
+            label->setBuddy(c->findChild<QLineEdit*>(s.buddy));
+        labels_.append(label);
+    }
 
-    auto button = [&](const char* name, const char16_t* caption) {
-        auto* b = new QPushButton(QString::fromUtf16(caption), c);
-        b->setObjectName(q(name));
+    auto button = [&](const QString& name, const QString& caption) {
+        auto* b = new QPushButton(caption, c);
+        b->setObjectName(name);
         b->setAutoDefault(false);
         return b;
     };
-    command1_ = button("Command1", u"モルテア");
-    gamen_ = button("Main_gamen", u"画面切替");
-    saifu_ = button("Main_Saifu", u"財布");
-    kinyu_ = button("Main_Kinyu", u"記入");
-    syuryo_ = button("Main_Syuryo", u"終了");
+    command1_ = button(u"Command1"_s, u"モルテア"_s);
+    gamen_ = button(u"Main_gamen"_s, u"画面切替"_s);
+    saifu_ = button(u"Main_Saifu"_s, u"財布"_s);
+    kinyu_ = button(u"Main_Kinyu"_s, u"記入"_s);
+    syuryo_ = button(u"Main_Syuryo"_s, u"終了"_s);
     saifu_->setEnabled(false);
 
     connect(command1_, &QPushButton::clicked, this, [this] { open_author_page(this); });
     connect(gamen_, &QPushButton::clicked, this, &Main_Form::gamen_switch);
     connect(kinyu_, &QPushButton::clicked, this, [this] { kinyu_loop(true); });
-    connect(syuryo_, &QPushButton::clicked, this, [this] {
-        if (save_all())
-            end_application();
-    });
+    connect(syuryo_, &QPushButton::clicked, this, &Main_Form::menu_exit);
     connect(grid2_, &Grid::grid_double_clicked, this, [this] { kinyu_loop(false); });
 }
 

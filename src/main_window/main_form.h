@@ -45,6 +45,15 @@ public:
     void kinyu_loop(bool from_button);
     void gamen_switch();
 
+    // The commands of the menu bar.
+    void menu_save();
+    void menu_exit();
+    void menu_zei();
+    void menu_nikki();
+    void menu_manual();
+    void menu_morutea();
+    void menu_version();
+
     // For tests and the start-up benchmark.
     void set_splash_enabled(bool on) { splash_enabled_ = on; }
     void set_on_end(std::function<void()> on_end) { on_end_ = std::move(on_end); }
@@ -69,7 +78,6 @@ private:
     void show_load_errors(const FileErrors& errors);
     bool write_files();
     void report_save_failure(const FileError& error);
-    QAction* add_item(QMenu* menu, const QString& name, const QString& text, bool enabled = true);
 
     Ledger& ledger_;
     Grid* grid1_ = nullptr;
