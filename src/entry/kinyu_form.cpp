@@ -1,5 +1,7 @@
 #include "entry/kinyu_form.h"
 
+#include "entry/calculator_panel.h"
+
 #include "common/kurikosi.h"
 #include "common/notices.h"
 #include "ledger/calendar.h"
@@ -33,9 +35,12 @@ namespace {
 
 const QString kAmountPattern = u"#,##0"_s;
 
-QLabel* make_label(QWidget* parent, const QString& name, const QString& text) {
+// A label names the box it stands beside, for screen readers and access keys.
+QLabel* make_label(QWidget* parent, const QString& name, const QString& text,
+                   QWidget* buddy = nullptr) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    label->setBuddy(buddy);
     return label;
 }
 
@@ -68,21 +73,20 @@ int box_number(const QLineEdit* box) {
 
 } // namespace
 
-KinyuForm::KinyuForm(Ledger& ledger, int grid2_selected_row, QWidget* parent)
-    : QDialog(parent), ledger_(ledger) {
+KinyuForm::KinyuForm(Ledger& ledger, int proposed_row, QWidget* parent)
+    : QDialog(parent), ledger_(ledger), diary_(ledger) {
     setObjectName(u"Kinyu_form"_s);
     setWindowTitle(u"収支の記入"_s);
     build();
     build_calculator();
     connect_controls();
-    open_window(grid2_selected_row);
+    open_window(proposed_row);
 }
 
 void KinyuForm::build() {
-    label14_ = make_label(this, u"Label14"_s, u"日記"_s);
-    place_twips(label14_, 60, 165, 435, 300);
     text1_ = make_box(this, u"Text1"_s);
     place_twips(text1_, 540, 150, 5595, 330);
+    place_twips(make_label(this, u"Label14"_s, u"日記"_s, text1_), 60, 165, 435, 300);
 
     list_ = new QListWidget(this);
     list_->setObjectName(u"Kinyu_list"_s);
@@ -104,7 +108,7 @@ void KinyuForm::build() {
         *spinner = new Spinner(min, max, this);
         (*spinner)->setObjectName(name + u"_vsc"_s);
         place_twips(*spinner, left + width + 15, 585, 255, 375);
-        place_twips(make_label(this, label, unit), left + width + 285, 630, 240, 285);
+        place_twips(make_label(this, label, unit, *box), left + width + 285, 630, 240, 285);
     };
     date_part(u"kinyu_nen"_s, 2580, 600, kYearMin, kYearMax, u"Label5"_s, u"年"_s, &nen_,
               &nen_vsc_);
@@ -128,21 +132,21 @@ void KinyuForm::build() {
     sisyutu_->setObjectName(u"Kinyu_sisyutu"_s);
     place_twips(sisyutu_, 3840, 1080, 1080, 330);
 
-    place_twips(make_label(this, u"Label2"_s, u"費目"_s), 2580, 1545, 480, 300);
     number_ = make_box(this, u"kinyu_number"_s);
+    place_twips(make_label(this, u"Label2"_s, u"費目"_s, number_), 2580, 1545, 480, 300);
     place_twips(number_, 3120, 1500, 540, 375);
     himoku_ = make_box(this, u"kinyu_himoku"_s);
     himoku_->setReadOnly(true);
     himoku_->setFocusPolicy(Qt::NoFocus);
     place_twips(himoku_, 3720, 1500, 2475, 375);
 
-    place_twips(make_label(this, u"Label3"_s, u"金額"_s), 2580, 2145, 480, 300);
     kingaku_ = make_box(this, u"kinyu_kingaku"_s);
+    place_twips(make_label(this, u"Label3"_s, u"金額"_s, kingaku_), 2580, 2145, 480, 300);
     kingaku_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place_twips(kingaku_, 3120, 2100, 3075, 375);
 
-    place_twips(make_label(this, u"Label4"_s, u"摘要"_s), 2580, 2685, 480, 300);
     tekiyo_ = make_box(this, u"Kinyu_tekiyo"_s);
+    place_twips(make_label(this, u"Label4"_s, u"摘要"_s, tekiyo_), 2580, 2685, 480, 300);
     place_twips(tekiyo_, 3120, 2640, 3075, 375);
 
     // Numbers are typed in half-width characters; an input method in these
@@ -150,9 +154,9 @@ void KinyuForm::build() {
     for (QLineEdit* box : {number_, kingaku_})
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
 
-    place_twips(make_label(this, u"Label7"_s, u"財布"_s), 2580, 3225, 480, 300);
     saifu_ = new QComboBox(this);
     saifu_->setObjectName(u"Kinyu_Saifu"_s);
+    place_twips(make_label(this, u"Label7"_s, u"財布"_s, saifu_), 2580, 3225, 480, 300);
     place_twips(saifu_, 3120, 3180, 3075, 375);
 
     place_twips(make_label(this, u"Label8"_s, u"残金："_s), 2580, 3705, 720, 300);
@@ -170,78 +174,12 @@ void KinyuForm::build() {
 }
 
 void KinyuForm::build_calculator() {
-    dentaku_ = make_box(this, u"Kinyu_dentaku"_s);
-    dentaku_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    dentaku_->setAttribute(Qt::WA_InputMethodEnabled, false);
-    place_twips(dentaku_, 1980, 5100, 1695, 405);
-
-    auto* command8 = make_button(this, u"Command8"_s, u"C"_s);
-    place_twips(command8, 3780, 5100, 615, 405);
-    tax_ = make_button(this, u"Command5"_s, u"消費税加算"_s);
-    place_twips(tax_, 4500, 5100, 1695, 405);
-
-    const struct {
-        const char16_t* name;
-        const char16_t* caption;
-        double left;
-        void (Calculator::*op)();
-    } memory_buttons[] = {
-        {u"Command1", u"M+", 1980, &Calculator::memory_plus},
-        {u"Command2", u"M-", 2580, &Calculator::memory_minus},
-        {u"Command3", u"MR", 3180, &Calculator::memory_recall},
-        {u"Command4", u"MC", 3780, &Calculator::memory_clear},
-    };
-    for (const auto& b : memory_buttons) {
-        QPushButton* button =
-            make_button(this, QString::fromUtf16(b.name), QString::fromUtf16(b.caption));
-        place_twips(button, b.left, 5580, 555, 375);
-        connect(button, &QPushButton::clicked, this, [this, op = b.op] { calculator_button(op); });
-        calculator_controls_.append(button);
-    }
-    auto* command6 = make_button(this, u"Command6"_s, u"金額欄に記入"_s);
-    place_twips(command6, 4500, 5580, 1695, 375);
-
-    memory_ = make_label(this, u"kinyu_memory"_s, QString());
-    memory_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    memory_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place_twips(memory_, 1980, 6000, 2295, 435);
-
-    auto* command7 = make_button(this, u"Command7"_s, u"電卓終了"_s);
-    place_twips(command7, 4500, 6060, 1695, 375);
-
-    const struct {
-        const char16_t* name;
-        const char16_t* caption;
-        double top;
-    } help[] = {
-        {u"Label10", u"加算･･･[＋]ｷｰ", 5100},  {u"Label9", u"減算･･･[－]ｷｰ", 5340},
-        {u"Label12", u"乗算･･･[＊]ｷｰ", 5580},  {u"Label13", u"除算･･･[／]ｷｰ", 5820},
-        {u"Label11", u"計算･･･[Enter]", 6180},
-    };
-    QFont small = font();
-    small.setPixelSize(11);
-    for (const auto& h : help) {
-        QLabel* label = make_label(this, QString::fromUtf16(h.name), QString::fromUtf16(h.caption));
-        label->setFont(small);
-        place_twips(label, 240, h.top, 1680, 240);
-        calculator_controls_.append(label);
-    }
-    calculator_controls_ << dentaku_ << command8 << tax_ << command6 << memory_ << command7;
-
-    connect(dentaku_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { calc_.set_display(text); });
-    connect(command8, &QPushButton::clicked, this,
-            [this] { calculator_button(&Calculator::clear); });
-    connect(tax_, &QPushButton::clicked, this, [this] {
-        calc_.add_tax(ledger_.zeiritu);
-        show_calculator();
-        dentaku_->setFocus();
-    });
-    connect(command6, &QPushButton::clicked, this, [this] {
-        kingaku_->setText(calc_.amount_for_entry());
+    calculator_ = new CalculatorPanel(this);
+    connect(calculator_, &CalculatorPanel::amount_ready, this, [this](const QString& amount) {
+        kingaku_->setText(amount);
         tekiyo_->setFocus();
     });
-    connect(command7, &QPushButton::clicked, this, [this] {
+    connect(calculator_, &CalculatorPanel::put_away, this, [this] {
         ledger_.dentaku_on = false;
         number_->setFocus();
         set_calculator_shown(false);
@@ -277,22 +215,18 @@ void KinyuForm::connect_controls() {
     connect(dentaku_on_, &QPushButton::clicked, this, [this] {
         ledger_.dentaku_on = true;
         set_calculator_shown(true);
-        dentaku_->setFocus();
-        calc_.turn_on();
-        show_calculator();
+        calculator_->turn_on();
     });
 
     for (QWidget* w : {static_cast<QWidget*>(number_), static_cast<QWidget*>(kingaku_),
                        static_cast<QWidget*>(tekiyo_), static_cast<QWidget*>(saifu_),
-                       static_cast<QWidget*>(next_), static_cast<QWidget*>(dentaku_)})
+                       static_cast<QWidget*>(next_)})
         w->installEventFilter(this);
 }
 
-void KinyuForm::open_window(int grid2_selected_row) {
+void KinyuForm::open_window(int proposed_row) {
     set_calculator_shown(ledger_.dentaku_on);
-    calc_.reset_for_opening();
-    tax_->setText(Calculator::tax_caption(ledger_.zeiritu));
-    show_calculator();
+    calculator_->reset_for_opening(ledger_.zeiritu);
 
     for (int w = 0; w < kSaifuCount; ++w)
         saifu_->addItem(ledger_.saifu[w].name);
@@ -302,36 +236,34 @@ void KinyuForm::open_window(int grid2_selected_row) {
     listed_count_ = 0;
     sisyutu_->setChecked(true);
 
-    const int r = grid2_selected_row;
-    if (!ledger_.kinyu_mode && r >= 1 && r <= kHimokuCount) {
+    const int r = proposed_row;
+    if (r >= 1 && r <= kHimokuCount) {
         const HimokuRec& h = ledger_.himoku[r - 1];
         number_->setText(QString::number(r));
         himoku_->setText(h.name);
         if (h.is_income())
             syunyu_->setChecked(true);
-        // Windows reopened by the entry loop start without a proposal.
-        ledger_.kinyu_mode = true;
     }
 
     const QDate today = clock_today();
-    diary_year_ = open_year();
+    const int open_year = diary_.open_year();
     loading_ = true;
     hi_->setText(QString::number(today.day()));
     tuki_->setText(QString::number(qBound(1, static_cast<int>(number_or_zero(ledger_.tuki)), 12)));
-    nen_->setText(QString::number(diary_year_));
+    nen_->setText(QString::number(open_year));
     // Day first, then month, then year: each day is tried against the month
     // shown at that moment, as the spinners were always set.
     set_spinner(DatePart::Day, ledger_.last_hi != 0 ? ledger_.last_hi : today.day());
     set_spinner(DatePart::Month, ledger_.last_tuki != 0 ? ledger_.last_tuki : box_number(tuki_));
-    set_spinner(DatePart::Year, ledger_.last_nen != 0 ? ledger_.last_nen : diary_year_);
+    set_spinner(DatePart::Year, ledger_.last_nen != 0 ? ledger_.last_nen : open_year);
     loading_ = false;
 
     // The last entry may lie in another year than the open month: its notes
     // are shown, and the open year's are written first.
     const int shown_year = shown_date().nen;
-    if (shown_year != diary_year_ && !switch_diary_year(diary_year_, shown_year)) {
+    if (shown_year != open_year && !switch_diary_year(shown_year)) {
         loading_ = true;
-        set_spinner(DatePart::Year, diary_year_);
+        set_spinner(DatePart::Year, open_year);
         loading_ = false;
     }
     show_note(shown_date());
@@ -387,8 +319,7 @@ void KinyuForm::date_changed(DatePart part, int value) {
     if (!loading_ && !correcting_day_) {
         const EntryDate old = shown_date();
         store_note();
-        if (part == DatePart::Year && value != diary_year_ &&
-            !switch_diary_year(diary_year_, value)) {
+        if (part == DatePart::Year && value != diary_.year() && !switch_diary_year(value)) {
             // The notes could not be written: stay in the year they belong to.
             const QSignalBlocker block(nen_vsc_);
             nen_vsc_->set_value(old.nen);
@@ -436,36 +367,24 @@ void KinyuForm::store_note() {
 
 // ---- the diary of the year shown
 
-int KinyuForm::open_year() const {
-    return diary_year(ledger_.nen);
-}
-
-bool KinyuForm::switch_diary_year(int from, int to) {
-    if (const WriteResult failed = diary_save(ledger_, format_number(from, u"0000"_s))) {
-        show_message(this, u"日記を保存できませんでした。\n"_s + failed->message(), {},
+bool KinyuForm::switch_diary_year(int to) {
+    const DiaryYear::Switch r = diary_.switch_to(to);
+    if (r.failed) {
+        show_message(this, u"日記を保存できませんでした。\n"_s + r.failed->message(), {},
                      MsgIcon::Exclamation);
         return false;
     }
-    WriteResult create_error;
-    const ReadReport report = diary_load(ledger_, format_number(to, u"0000"_s), &create_error);
-    diary_year_ = to;
-    ledger_.nikki_changed = false;
-    if (create_error)
-        show_message(this, u"日記のファイルを作れませんでした。\n"_s + create_error->message(), {},
+    if (r.problem)
+        show_message(this, u"日記を正しく読めませんでした。\n"_s + r.problem->message(), {},
                      MsgIcon::Exclamation);
-    else if (!report.errors.empty())
-        show_message(this, u"日記を正しく読めませんでした。\n"_s + report.errors.front().message(),
-                     {}, MsgIcon::Exclamation);
     return true;
 }
 
 bool KinyuForm::save_shown_diary() {
     store_note();
-    const WriteResult failed = diary_save(ledger_, format_number(diary_year_, u"0000"_s));
-    if (!failed) {
-        ledger_.nikki_changed = false;
+    const WriteResult failed = diary_.save();
+    if (!failed)
         return true;
-    }
     show_message(this, u"日記を保存できませんでした。\n"_s + failed->message(), {},
                  MsgIcon::Exclamation);
     // Notes of the open year stay in the table and go out with the next save;
@@ -473,29 +392,21 @@ bool KinyuForm::save_shown_diary() {
     return ask_close_without_saving(this, failed->file_name());
 }
 
-// The table holds the open year's notes again once the window closes, so that
-// the diary window and later saves never write one year's notes under another.
-void KinyuForm::restore_open_year() {
-    const int year = open_year();
-    if (diary_year_ == year)
-        return;
-    WriteResult create_error;
-    const ReadReport report = diary_load(ledger_, ledger_.nen, &create_error);
-    diary_year_ = year;
-    ledger_.nikki_changed = false;
-    if (create_error || !report.errors.empty()) {
-        const FileError& e = create_error ? *create_error : report.errors.front();
-        show_message(this, u"日記を正しく読めませんでした。\n"_s + e.message(), {},
+void KinyuForm::close_with(KinyuDecision decision) {
+    if (const WriteResult problem = diary_.come_home())
+        show_message(this, u"日記を正しく読めませんでした。\n"_s + problem->message(), {},
                      MsgIcon::Exclamation);
-    }
+    decision_ = decision;
+    if (decision == KinyuDecision::Closed)
+        QDialog::reject();
+    else
+        accept();
 }
 
 // However the window closes, the notes typed in it reach their file.
 void KinyuForm::reject() {
-    if (!save_shown_diary())
-        return;
-    restore_open_year();
-    QDialog::reject();
+    if (save_shown_diary())
+        close_with(KinyuDecision::Closed);
 }
 
 // ---- category, amount, wallet
@@ -620,9 +531,7 @@ void KinyuForm::next_clicked() {
     record();
     clear_entry_boxes();
     number_->setFocus();
-    ledger_.kinyu_again = true;
-    restore_open_year();
-    accept();
+    close_with(KinyuDecision::Next);
 }
 
 void KinyuForm::end_clicked() {
@@ -633,18 +542,15 @@ void KinyuForm::end_clicked() {
     if (number_->text().isEmpty() || kingaku_->text().isEmpty()) {
         clear_entry_boxes();
         ledger_.dentaku_on = false;
-        restore_open_year();
-        accept();
+        close_with(KinyuDecision::Closed);
         return;
     }
     if (entry_refused())
         return;
     record();
-    ledger_.kinyu_done = true;
     clear_entry_boxes();
     ledger_.dentaku_on = false;
-    restore_open_year();
-    accept();
+    close_with(KinyuDecision::Done);
 }
 
 void KinyuForm::kurikosi_clicked() {
@@ -656,63 +562,13 @@ void KinyuForm::kurikosi_clicked() {
 void KinyuForm::set_calculator_shown(bool shown) {
     const double height = shown ? kHeightWithCalculator : kHeight;
     setFixedSize(twips_to_px(kWidth), twips_to_px(height - kFrameAllowance));
-    // The band is cut off, not hidden; out of sight it must not take the focus.
-    for (QWidget* w : calculator_controls_)
-        w->setEnabled(shown);
+    calculator_->set_shown(shown);
     center_on_screen(this);
-}
-
-void KinyuForm::show_calculator() {
-    if (dentaku_->text() != calc_.display())
-        dentaku_->setText(calc_.display());
-    memory_->setText(calc_.memory());
-}
-
-void KinyuForm::calculator_button(void (Calculator::*op)()) {
-    (calc_.*op)();
-    show_calculator();
-    dentaku_->setFocus();
-}
-
-void KinyuForm::calculator_key(QKeyEvent* event, bool* consumed) {
-    *consumed = false;
-    QChar k;
-    if (is_enter(event->key()))
-        k = u'\r';
-    else if (event->key() == Qt::Key_Backspace)
-        k = u'\b';
-    else if (event->text().isEmpty() || event->key() == Qt::Key_Tab ||
-             event->key() == Qt::Key_Escape || (event->modifiers() & Qt::ControlModifier))
-        return; // cursor keys, focus keys and shortcuts (copy, paste) work as usual
-    else
-        k = event->text().at(0);
-
-    switch (calc_.key(k)) {
-    case Calculator::KeyResult::Insert:
-        // A number started after an operator or a result replaces the display.
-        show_calculator();
-        return;
-    case Calculator::KeyResult::Consumed:
-        break;
-    case Calculator::KeyResult::Beep:
-        beep();
-        break;
-    case Calculator::KeyResult::DivideByZero:
-        show_message(this, u"０で割り算することはできないんですよ。"_s, {}, MsgIcon::Exclamation);
-        break;
-    }
-    show_calculator();
-    *consumed = true;
 }
 
 // ---- keys and focus
 
 bool KinyuForm::key_filter(QObject* watched, QKeyEvent* event) {
-    if (watched == dentaku_) {
-        bool consumed = false;
-        calculator_key(event, &consumed);
-        return consumed;
-    }
     if (watched == saifu_) {
         if (is_enter_or_tab(event)) {
             next_->setFocus();

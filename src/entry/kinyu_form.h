@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/calculator.h"
+#include "entry/diary_year.h"
 #include "entry/entry_rules.h"
 
 #include <QDialog>
@@ -17,18 +17,27 @@ namespace kanvelo {
 
 struct Ledger;
 class Spinner;
+class CalculatorPanel;
 
-// "収支の記入": records one new entry of the open month and closes itself.
-// The main window's entry loop opens it again after 次を記入 (kinyu_again)
-// and refreshes once more after 記入終り (kinyu_done). The window also edits the
-// diary note of the shown date and carries the calculator in a lower band that
-// the window's height cuts off or shows.
+// What the entry window decided when it closed.
+enum class KinyuDecision {
+    Closed, // nothing recorded (close box, or 記入終り with empty boxes)
+    Next,   // 次を記入: an entry was recorded; open the window again
+    Done,   // 記入終り: an entry was recorded; the loop ends
+};
+
+// "収支の記入": records one new entry of the open month and closes itself; the
+// main window's entry loop opens it again after 次を記入. The window also edits
+// the diary note of the shown date and carries the calculator in a lower band
+// that the window's height cuts off or shows.
 class KinyuForm : public QDialog {
     Q_OBJECT
 public:
-    // `grid2_selected_row` is the selected row of the main window's category
-    // grid; it proposes a category only when ledger.kinyu_mode is false.
-    KinyuForm(Ledger& ledger, int grid2_selected_row, QWidget* parent = nullptr);
+    // `proposed_row` is the category grid's row whose category the window
+    // proposes (0: none, as when opened by 記入 or reopened by the loop).
+    KinyuForm(Ledger& ledger, int proposed_row, QWidget* parent = nullptr);
+
+    KinyuDecision decision() const { return decision_; }
 
     // Heights count the window frame, as the layout was drawn with one.
     static constexpr double kWidth = 6300;
@@ -51,7 +60,7 @@ private:
     void build();
     void build_calculator();
     void connect_controls();
-    void open_window(int grid2_selected_row);
+    void open_window(int proposed_row);
 
     // The date.
     EntryDate shown_date() const;
@@ -63,13 +72,12 @@ private:
     void show_note(const EntryDate& date);
     void store_note();
 
-    // The diary of another year than the open one.
-    bool switch_diary_year(int from, int to);
+    // The diary of the year shown.
+    bool switch_diary_year(int to);
     // Writes the notes of the year shown. When the file cannot be written the
     // user chooses between staying (false) and closing without it (true).
     bool save_shown_diary();
-    void restore_open_year();
-    int open_year() const;
+    void close_with(KinyuDecision decision);
 
     // The category, amount and wallet boxes.
     void fill_category_list(bool income);
@@ -90,22 +98,17 @@ private:
     void kurikosi_clicked();
     void focus_field(EntryField field);
 
-    // The calculator.
     void set_calculator_shown(bool shown);
-    void calculator_key(QKeyEvent* event, bool* consumed);
-    void show_calculator();
-    void calculator_button(void (Calculator::*op)());
 
     bool key_filter(QObject* watched, QKeyEvent* event);
 
     Ledger& ledger_;
-    Calculator calc_;
+    DiaryYear diary_;
+    KinyuDecision decision_ = KinyuDecision::Closed;
     bool loading_ = false;
     bool correcting_day_ = false;
-    int diary_year_ = 0; // the year whose notes ledger.nikki holds
     int listed_count_ = 0;
 
-    QLabel* label14_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLineEdit* nen_ = nullptr;
     QLineEdit* tuki_ = nullptr;
@@ -128,10 +131,7 @@ private:
     QPushButton* kurikosi_ = nullptr;
     QPushButton* dentaku_on_ = nullptr;
 
-    QLineEdit* dentaku_ = nullptr;
-    QLabel* memory_ = nullptr;
-    QPushButton* tax_ = nullptr;
-    QList<QWidget*> calculator_controls_;
+    CalculatorPanel* calculator_ = nullptr;
 };
 
 } // namespace kanvelo

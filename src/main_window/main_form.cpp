@@ -454,18 +454,17 @@ void Main_Form::month_recalc() {
 }
 
 void Main_Form::kinyu_loop(bool from_button) {
-    ledger_.kinyu_mode = from_button;
-    ledger_.kinyu_again = true;
-    ledger_.kinyu_done = false;
-    while (ledger_.kinyu_again) {
-        ledger_.kinyu_again = false;
-        KinyuForm window(ledger_, grid2_->row(), this);
+    // Only the first window proposes the category of the grid's row.
+    int proposed = from_button ? 0 : grid2_->row();
+    for (;;) {
+        KinyuForm window(ledger_, proposed, this);
         run_modal(window);
-        if (ledger_.kinyu_again)
+        proposed = 0;
+        if (window.decision() != KinyuDecision::Closed)
             new_entry_refresh();
+        if (window.decision() != KinyuDecision::Next)
+            break;
     }
-    if (ledger_.kinyu_done)
-        new_entry_refresh();
 }
 
 bool Main_Form::write_files() {

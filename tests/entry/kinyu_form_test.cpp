@@ -1,4 +1,5 @@
 #include "entry/kinyu_form.h"
+#include "main_window/main_form.h"
 #include "help/layout_check.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
@@ -75,7 +76,6 @@ protected:
         testing::init_default_ledger(*ledger, folder);
         ledger->nen = u"2004"_s;
         ledger->tuki = u"03"_s;
-        ledger->kinyu_mode = true;
         diary_load(*ledger, ledger->nen);
     }
     void TearDown() override {
@@ -92,22 +92,16 @@ protected:
         return *form;
     }
 
-    // The main window's entry loop, each opening driven by the next step.
+    // The main window's own entry loop, each opening driven by the next step.
     void entry_loop(const std::vector<std::function<void(QDialog&)>>& steps) {
-        ledger->kinyu_again = true;
-        ledger->kinyu_done = false;
-        size_t opened = 0;
-        while (ledger->kinyu_again && opened < steps.size()) {
-            ledger->kinyu_again = false;
-            modals.next([&, step = steps[opened]](QDialog& dialog) {
+        for (const auto& step : steps)
+            modals.next([step](QDialog& dialog) {
                 make_active(dialog);
                 step(dialog);
             });
-            ++opened;
-            KinyuForm window(*ledger, 0);
-            run_modal(window);
-        }
-        EXPECT_EQ(opened, steps.size());
+        Main_Form main(*ledger);
+        main.kinyu_loop(true);
+        EXPECT_EQ(modals.pending(), 0);
     }
 
     QStringList diary_lines(const QString& year) {
@@ -203,30 +197,25 @@ TEST_F(KinyuFormTest, KeyboardAloneRecordsSeveralEntriesThroughTheLoop) {
     EXPECT_EQ(ledger->last_hi, 14);
     EXPECT_EQ(ledger->last_tuki, 3);
     EXPECT_EQ(ledger->last_nen, 2004);
-    EXPECT_FALSE(ledger->kinyu_again);
-    EXPECT_FALSE(ledger->kinyu_done); // the last window recorded nothing
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u' ').toStdString();
 }
 
-TEST_F(KinyuFormTest, NextSetsAgainAndEndWithAnEntrySetsDone) {
+TEST_F(KinyuFormTest, NextAsksForAnotherWindowAndEndWithAnEntryEndsTheLoop) {
     KinyuForm& f = open();
     type(u"12"_s);
     key(Qt::Key_Return);
     type(u"800"_s);
     click(f, "Kinyu_next");
-    EXPECT_TRUE(ledger->kinyu_again);
-    EXPECT_FALSE(ledger->kinyu_done);
+    EXPECT_EQ(f.decision(), KinyuDecision::Next);
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.result(), QDialog::Accepted);
 
-    ledger->kinyu_again = false;
     KinyuForm& g = open();
     type(u"13"_s);
     key(Qt::Key_Tab);
     type(u"1,500"_s);
     click(g, "kinyu_end");
-    EXPECT_TRUE(ledger->kinyu_done);
-    EXPECT_FALSE(ledger->kinyu_again);
+    EXPECT_EQ(g.decision(), KinyuDecision::Done);
     ASSERT_EQ(ledger->kensu, 2);
     EXPECT_EQ(ledger->syusi[2].himoku_no, u"13"_s);
     EXPECT_EQ(ledger->syusi[2].kingaku, u"1,500"_s);
@@ -334,7 +323,6 @@ TEST_F(KinyuFormTest, NextRefusesAMissingOrWrongEntryInCheckOrder) {
     EXPECT_EQ(focused_name(), u"kinyu_kingaku"_s);
     EXPECT_EQ(ledger->kensu, 0);
     EXPECT_TRUE(f.isVisible());
-    EXPECT_FALSE(ledger->kinyu_again);
 }
 
 TEST_F(KinyuFormTest, WalletListDropsTypedCharactersAndShowsTheBalance) {
@@ -418,7 +406,6 @@ TEST_F(KinyuFormTest, SpinnersStopAtTheirLimitsAndTheUpArrowIncreases) {
 }
 
 TEST_F(KinyuFormTest, ProposesTheCategoryOfTheSelectedGridRowOnce) {
-    ledger->kinyu_mode = false;
     KinyuForm& f = open(2);
     EXPECT_EQ(text(f, "kinyu_number"), u"2"_s);
     EXPECT_EQ(text(f, "kinyu_himoku"), u"給料"_s);
@@ -426,10 +413,9 @@ TEST_F(KinyuFormTest, ProposesTheCategoryOfTheSelectedGridRowOnce) {
     auto* list = child<QListWidget>(f, "Kinyu_list");
     ASSERT_EQ(list->count(), 6);
     EXPECT_EQ(list->item(1)->text(), u"  2   給料"_s);
-    EXPECT_TRUE(ledger->kinyu_mode);
 
     // The window the loop reopens proposes nothing.
-    KinyuForm& g = open(2);
+    KinyuForm& g = open(0);
     EXPECT_TRUE(text(g, "kinyu_number").isEmpty());
     EXPECT_EQ(child<QListWidget>(g, "Kinyu_list")->count(), 23);
 
@@ -448,7 +434,7 @@ TEST_F(KinyuFormTest, EndWithAnEmptyAmountRecordsNothingButWritesTheDiary) {
     click(f, "kinyu_end");
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(ledger->kensu, 0);
-    EXPECT_FALSE(ledger->kinyu_done);
+    EXPECT_EQ(f.decision(), KinyuDecision::Closed);
     EXPECT_FALSE(ledger->dentaku_on);
     const QStringList lines = diary_lines(u"2004"_s);
     ASSERT_EQ(lines.size(), kNikkiSlots);
@@ -486,8 +472,7 @@ TEST_F(KinyuFormTest, CloseBoxRecordsNothingAndSetsNoFlag) {
     f.close();
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(ledger->kensu, 0);
-    EXPECT_FALSE(ledger->kinyu_again);
-    EXPECT_FALSE(ledger->kinyu_done);
+    EXPECT_EQ(f.decision(), KinyuDecision::Closed);
     EXPECT_EQ(ledger->last_hi, 0);
 }
 
@@ -504,7 +489,7 @@ TEST_F(KinyuFormTest, EnterInTheDiaryBoxRecordsNothingButEnterOnAButtonPressesIt
     child<QPushButton>(f, "kinyu_end")->setFocus();
     key(Qt::Key_Return);
     EXPECT_EQ(ledger->kensu, 1);
-    EXPECT_TRUE(ledger->kinyu_done);
+    EXPECT_EQ(f.decision(), KinyuDecision::Done);
     EXPECT_FALSE(f.isVisible());
 }
 
@@ -518,7 +503,7 @@ TEST_F(KinyuFormTest, TheThousandAndFirstEntryShowsTheLimitWindow) {
     click(f, "Kinyu_next");
     EXPECT_EQ(modals.opened(), QStringList{u"GENKAI_form"_s});
     EXPECT_EQ(ledger->kensu, kSyusiLimit);
-    EXPECT_FALSE(ledger->kinyu_again);
+    EXPECT_EQ(f.decision(), KinyuDecision::Closed);
     EXPECT_TRUE(f.isVisible());
     EXPECT_TRUE(messages.texts().isEmpty());
 }
@@ -604,10 +589,11 @@ TEST_F(KinyuFormTest, WindowIsTidyWithTheCalculatorShown) {
     EXPECT_EQ(f.height(),
               twips_to_px(KinyuForm::kHeightWithCalculator - KinyuForm::kFrameAllowance));
     testing::expect_tidy_layout(f);
+    testing::expect_tidy_layout(*child<QWidget>(f, "calculator"));
 
     // Without it the band starts below the window's lower edge.
     click(f, "Command7");
-    EXPECT_LE(f.height(), box(f, "Kinyu_dentaku")->geometry().top());
+    EXPECT_LE(f.height(), child<QWidget>(f, "calculator")->geometry().top());
     EXPECT_LE(child<QListWidget>(f, "Kinyu_list")->geometry().bottom(), f.height());
 }
 
