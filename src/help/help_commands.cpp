@@ -60,18 +60,14 @@ void open_author_page(QWidget* owner) {
                  QStringLiteral("モルテアホームページにアクセスできません。"));
 }
 
-void show_version(QWidget* owner, const Ledger& ledger) {
-    VersionForm form(ledger, owner);
+void show_version(QWidget* owner) {
+    VersionForm form(false, owner);
     run_modal(form);
 }
 
-void show_splash(QWidget* owner, Ledger& ledger) {
-    ledger.kidou_chu = true;
-    {
-        VersionForm form(ledger, owner);
-        run_modal(form);
-    }
-    ledger.kidou_chu = false;
+void show_splash(QWidget* owner) {
+    VersionForm form(true, owner);
+    run_modal(form);
 }
 
 } // namespace kanvelo

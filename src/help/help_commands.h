@@ -23,11 +23,10 @@ void open_maker_page(QWidget* owner);
 void open_author_page(QWidget* owner);
 
 // Shows the version window from the menu: it waits for OK.
-void show_version(QWidget* owner, const Ledger& ledger);
+void show_version(QWidget* owner);
 
-// The start-up splash: sets kidou_chu, shows the version window until it
-// closes itself, and clears the flag again.
-void show_splash(QWidget* owner, Ledger& ledger);
+// The start-up splash: the version window until it closes itself.
+void show_splash(QWidget* owner);
 
 // The manual document, found whatever the case of its name on disk; empty when
 // the folder holds none.

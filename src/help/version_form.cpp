@@ -1,7 +1,6 @@
 #include "help/version_form.h"
 
 #include "help/version_art.h"
-#include "ledger/ledger.h"
 #include "platform/geometry.h"
 
 #include <QLabel>
@@ -10,8 +9,7 @@
 
 namespace kanvelo {
 
-VersionForm::VersionForm(const Ledger& ledger, QWidget* parent)
-    : QDialog(parent), splash_(ledger.kidou_chu) {
+VersionForm::VersionForm(bool splash, QWidget* parent) : QDialog(parent), splash_(splash) {
     setObjectName(QStringLiteral("Version_form"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setWindowIcon(app_icon());

@@ -8,17 +8,15 @@ class QTimer;
 
 namespace kanvelo {
 
-struct Ledger;
-
-// The version window. While the ledger's splash flag (kidou_chu) is set it is
-// the start-up splash: no OK button, and Timer1 closes it 2.5 seconds after
+// The version window. Shown as the start-up splash (kidou_chu) it is
+// the splash: no OK button, and Timer1 closes it 2.5 seconds after
 // it is shown. Otherwise it waits for OK.
 class VersionForm : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kSplashMs = 2500;
 
-    explicit VersionForm(const Ledger& ledger, QWidget* parent = nullptr);
+    explicit VersionForm(bool splash = false, QWidget* parent = nullptr);
 
     bool is_splash() const { return splash_; }
 

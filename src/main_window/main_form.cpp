@@ -200,7 +200,7 @@ void Main_Form::menu_morutea() {
 }
 
 void Main_Form::menu_version() {
-    show_version(this, ledger_);
+    show_version(this);
 }
 
 void Main_Form::build_controls() {
@@ -350,7 +350,7 @@ void Main_Form::gamen_switch() {
 
 void Main_Form::startup() {
     if (splash_enabled_)
-        show_splash(this, ledger_);
+        show_splash(this);
     center_on_screen(this);
     FileErrors errors = ledger_load(ledger_, clock_today());
     setWindowTitle(main_title(ledger_));

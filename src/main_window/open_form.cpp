@@ -143,7 +143,7 @@ void OpenForm::hiraku() {
     }
     ledger_.nen = format_number(*year, QStringLiteral("0000"));
     ledger_.tuki = format_number(*month, QStringLiteral("00"));
-    ledger_.open_ok = true;
+    chosen_ = true;
     accept();
 }
 
@@ -178,10 +178,9 @@ bool OpenForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool choose_other_month(QWidget* parent, Ledger& ledger) {
-    ledger.open_ok = false;
     OpenForm form(ledger, parent);
     run_modal(form);
-    return ledger.open_ok;
+    return form.chosen();
 }
 
 } // namespace kanvelo

@@ -18,8 +18,8 @@ std::optional<int> open_year_value(const QString& text);  // 1900..3000
 std::optional<int> open_month_value(const QString& text); // 1..12
 
 // "別の月の家計簿を開きます": asks for the year and month to open. 開く sets
-// ledger.nen/tuki to the chosen month and open_ok; 取りやめ (and the close box)
-// put back the month that was open.
+// ledger.nen/tuki to the chosen month; 取りやめ (and the close box) put back
+// the month that was open.
 class OpenForm : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +30,8 @@ public:
     void hiraku();
     // 取りやめ.
     void reject() override;
+    // 開く was pressed with a valid month (open_ok).
+    bool chosen() const { return chosen_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +46,7 @@ private:
     Ledger& ledger_;
     int stored_nen_ = 0;
     int stored_tuki_ = 0;
+    bool chosen_ = false;
 
     QLineEdit* open_nen_ = nullptr;
     QLineEdit* open_tuki_ = nullptr;
@@ -53,8 +56,8 @@ private:
     QPushButton* open_yame_ = nullptr;
 };
 
-// Month opening's question: clears open_ok, shows open_form modally and
-// returns open_ok (true when another month was chosen).
+// Month opening's question: shows open_form modally and returns whether
+// another month was chosen.
 bool choose_other_month(QWidget* parent, Ledger& ledger);
 
 } // namespace kanvelo

@@ -23,8 +23,7 @@ QTimer* timer1(QDialog& form) {
 }
 
 TEST(VersionForm, ShowsTheVersionTheMakerAndBothPictures) {
-    auto ledger = std::make_unique<Ledger>();
-    VersionForm form(*ledger);
+    VersionForm form;
     EXPECT_EQ(form.objectName(), QStringLiteral("Version_form"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     auto* label2 = form.findChild<QLabel*>(QStringLiteral("Label2"));
@@ -50,25 +49,22 @@ TEST(VersionForm, ShowsTheVersionTheMakerAndBothPictures) {
 }
 
 TEST(VersionForm, FromTheMenuItWaitsForOk) {
-    auto ledger = std::make_unique<Ledger>();
     ModalDriver driver;
     driver.next([](QDialog& form) {
         EXPECT_TRUE(ok_button(form)->isVisible());
         EXPECT_FALSE(timer1(form)->isActive());
         QTest::mouseClick(ok_button(form), Qt::LeftButton);
     });
-    show_version(nullptr, *ledger);
+    show_version(nullptr);
     EXPECT_EQ(driver.opened(), QStringList{QStringLiteral("Version_form")});
     EXPECT_EQ(driver.unexpected(), 0);
 }
 
 TEST(VersionForm, AsSplashItHasNoOkAndClosesItselfAfterTwoAndAHalfSeconds) {
-    auto ledger = std::make_unique<Ledger>();
     ModalDriver driver;
     QElapsedTimer clock;
     driver.next([&](QDialog& form) {
         clock.start();
-        EXPECT_TRUE(ledger->kidou_chu);
         EXPECT_FALSE(ok_button(form)->isVisible());
         EXPECT_TRUE(timer1(form)->isActive());
         EXPECT_TRUE(form.isVisible());
@@ -76,9 +72,8 @@ TEST(VersionForm, AsSplashItHasNoOkAndClosesItselfAfterTwoAndAHalfSeconds) {
         EXPECT_FALSE(form.isVisible());
         EXPECT_EQ(form.result(), QDialog::Accepted);
     });
-    show_splash(nullptr, *ledger);
+    show_splash(nullptr);
     EXPECT_GE(clock.elapsed(), 2400);
-    EXPECT_FALSE(ledger->kidou_chu);
     EXPECT_EQ(driver.unexpected(), 0);
 }
 

@@ -143,12 +143,12 @@ TEST_F(OpenFormTest, TypedYearAndMonthOpenAndTheArrowsGoOnFromThem) {
     type_into(form, "open_tuki", QStringLiteral("12"));
     QTest::keyClick(child<QLineEdit>(form, "open_tuki"), Qt::Key_Return);
     EXPECT_TRUE(child<QPushButton>(form, "open_hiraku")->hasFocus());
-    EXPECT_FALSE(ledger->open_ok);
+    EXPECT_FALSE(form.chosen());
 
     QTest::keyClick(child<QPushButton>(form, "open_hiraku"), Qt::Key_Return);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
-    EXPECT_TRUE(ledger->open_ok);
+    EXPECT_TRUE(form.chosen());
     EXPECT_EQ(ledger->nen, QStringLiteral("2011"));
     EXPECT_EQ(ledger->tuki, QStringLiteral("12"));
 }
@@ -163,7 +163,7 @@ TEST_F(OpenFormTest, RefusesTextThatIsNotAYearOrMonthAndStaysOpen) {
     EXPECT_TRUE(messages.texts().at(0).contains(QStringLiteral("1900から3000")));
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(child<QLineEdit>(form, "open_nen")->hasFocus());
-    EXPECT_FALSE(ledger->open_ok);
+    EXPECT_FALSE(form.chosen());
     EXPECT_EQ(ledger->nen, QStringLiteral("2004"));
 
     type_into(form, "open_nen", QStringLiteral("1999"));
