@@ -46,6 +46,7 @@ void NikkiForm::build() {
 
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
+    label3_->setBuddy(text1_); // names the day being edited
     place_twips(text1_, 1440, 6060, 8160, 390);
 
     command1_ = new QPushButton(QStringLiteral("終了"), this);

@@ -39,6 +39,7 @@ CalculatorPanel::CalculatorPanel(QWidget* window) : QWidget(window) {
 
     display_ = new QLineEdit(this);
     display_->setObjectName(u"Kinyu_dentaku"_s);
+    display_->setAccessibleName(u"電卓"_s);
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     display_->setAttribute(Qt::WA_InputMethodEnabled, false);
     place(display_, 1980, 5100, 1695, 405);

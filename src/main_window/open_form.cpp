@@ -64,6 +64,7 @@ void OpenForm::build() {
 
     auto* label1 = new QLabel(QStringLiteral("年"), this);
     label1->setObjectName(QStringLiteral("Label1"));
+    label1->setBuddy(open_nen_);
     place_twips(label1, 1860, 435, 360, 360);
 
     open_tuki_ = new QLineEdit(this);
@@ -78,6 +79,7 @@ void OpenForm::build() {
 
     auto* label2 = new QLabel(QStringLiteral("月"), this);
     label2->setObjectName(QStringLiteral("Label2"));
+    label2->setBuddy(open_tuki_);
     place_twips(label2, 3420, 435, 360, 360);
 
     open_hiraku_ = new QPushButton(QStringLiteral("開く"), this);

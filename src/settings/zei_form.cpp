@@ -27,6 +27,8 @@ ZeiForm::ZeiForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(led
     text1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place_twips(text1_, 240, 660, 1200, 375);
 
+    label1->setBuddy(text1_);
+
     auto* label2 = new QLabel(u"%"_s, this);
     label2->setObjectName(u"Label2"_s);
     place_twips(label2, 1500, 705, 300, 300);

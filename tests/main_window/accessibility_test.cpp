@@ -1,0 +1,38 @@
+#include "diary/nikki_form.h"
+#include "entry/kinyu_form.h"
+#include "ledger/diary_file.h"
+#include "main_window/main_form.h"
+#include "main_window/open_form.h"
+#include "settings/zei_form.h"
+#include "support/accessibility_check.h"
+#include "support/test_files.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kanvelo {
+namespace {
+
+TEST(Accessibility, EveryBoxAUserTypesIntoIsNamedByItsLabel) {
+    testing::TempFolder folder;
+    auto ledger = std::make_unique<Ledger>();
+    testing::init_default_ledger(*ledger, folder);
+    ledger->nen = QStringLiteral("2004");
+    ledger->tuki = QStringLiteral("03");
+    diary_load(*ledger, ledger->nen);
+    const std::function<std::unique_ptr<QWidget>()> windows[] = {
+        [&] { return std::make_unique<Main_Form>(*ledger); },
+        [&] { return std::make_unique<KinyuForm>(*ledger, 0); },
+        [&] { return std::make_unique<NikkiForm>(*ledger); },
+        [&] { return std::make_unique<OpenForm>(*ledger); },
+        [&] { return std::make_unique<ZeiForm>(*ledger); },
+    };
+    for (const auto& make : windows) {
+        std::unique_ptr<QWidget> w = make();
+        testing::expect_named_boxes(*w);
+    }
+}
+
+} // namespace
+} // namespace kanvelo
