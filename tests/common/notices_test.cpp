@@ -1,6 +1,6 @@
 #include "common/notice_window.h"
 #include "common/notices.h"
-#include "help/layout_check.h"
+#include "support/layout_check.h"
 #include "platform/modal.h"
 
 #include <QApplication>

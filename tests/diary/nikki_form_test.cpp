@@ -1,13 +1,13 @@
 #include "diary/diary_days.h"
 #include "diary/nikki_form.h"
-#include "help/layout_check.h"
+#include "support/layout_check.h"
 #include "ledger/diary_file.h"
 #include "ledger/ledger.h"
 #include "ledger/line_file.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
-#include "support/test_files.h"
+#include "support/gui_window_test.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,13 +21,8 @@ namespace {
 
 const QString kDiary2004 = QStringLiteral("日記2004.dat");
 
-class NikkiFormTest : public ::testing::Test {
+class NikkiFormTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        ledger = std::make_unique<Ledger>();
-        testing::init_default_ledger(*ledger, folder);
-    }
-    void TearDown() override { fail_file_operation_for_tests(0); }
 
     // Opens the year as month opening does, with notes on some days.
     void open_year(const QString& nen, const QMap<int, QString>& notes = {}) {
@@ -50,9 +45,7 @@ protected:
     }
 
     template <class T> static T* child(QWidget& form, const char* name) {
-        T* w = form.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return testing::child<T>(form, name);
     }
     static Grid* grid(QWidget& form) { return child<Grid>(form, "Grid1"); }
     static QLineEdit* text1(QWidget& form) { return child<QLineEdit>(form, "Text1"); }
@@ -68,9 +61,6 @@ protected:
         QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.visualItemRect(item).center());
     }
 
-    testing::TempFolder folder;
-    std::unique_ptr<Ledger> ledger;
-    MessageRecorder messages;
 };
 
 TEST(DiaryDays, RowsCountDaysFromNewYearAndWeekdaysStartOnSunday) {

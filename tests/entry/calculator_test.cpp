@@ -1,15 +1,13 @@
 #include "entry/calculator.h"
 
+#include "support/qt_print.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using kanvelo::Calculator;
 using Key = Calculator::KeyResult;
 
-// Readable failure output for QString comparisons.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

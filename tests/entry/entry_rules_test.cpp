@@ -2,15 +2,13 @@
 #include "ledger/ledger.h"
 #include "ledger/settings_file.h"
 
+#include "support/qt_print.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-// Readable failure output for QString comparisons.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace kanvelo {
 

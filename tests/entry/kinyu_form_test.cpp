@@ -1,6 +1,6 @@
 #include "entry/kinyu_form.h"
 #include "main_window/main_form.h"
-#include "help/layout_check.h"
+#include "support/layout_check.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
 #include "ledger/ledger.h"
@@ -23,15 +23,13 @@
 #include <QRadioButton>
 #include <QTest>
 #include <functional>
+#include "support/gui_window_test.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-// Readable failure output for QString comparisons.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace kanvelo {
 
@@ -40,11 +38,7 @@ namespace {
 const QString kRange = u"1～30の数字を入力して下さい。"_s;
 const QString kNotNumber = u"数字を入力して下さいね。"_s;
 
-template <class T> T* child(QWidget& form, const char* name) {
-    T* w = form.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
+using testing::child;
 QLineEdit* box(QWidget& form, const char* name) {
     return child<QLineEdit>(form, name);
 }
@@ -68,22 +62,15 @@ void click(QWidget& form, const char* name) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-class KinyuFormTest : public ::testing::Test {
+class KinyuFormTest : public testing::WindowTest {
 protected:
     void SetUp() override {
-        clock_set_today_for_tests(QDate(2004, 3, 15));
-        ledger = std::make_unique<Ledger>();
-        testing::init_default_ledger(*ledger, folder);
-        ledger->nen = u"2004"_s;
-        ledger->tuki = u"03"_s;
+        WindowTest::SetUp();
         diary_load(*ledger, ledger->nen);
     }
     void TearDown() override {
         form.reset();
-        fail_file_operation_for_tests(0);
-        clock_set_today_for_tests(QDate());
-        EXPECT_EQ(modals.unexpected(), 0) << modals.opened().join(u' ').toStdString();
-        EXPECT_EQ(modals.pending(), 0);
+        WindowTest::TearDown();
     }
 
     KinyuForm& open(int grid2_row = 0) {
@@ -108,10 +95,6 @@ protected:
         return folder.read_lines(u"日記"_s + year + u".dat"_s);
     }
 
-    testing::TempFolder folder;
-    std::unique_ptr<Ledger> ledger;
-    MessageRecorder messages;
-    ModalDriver modals;
     std::unique_ptr<KinyuForm> form;
 };
 

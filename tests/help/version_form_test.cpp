@@ -1,5 +1,5 @@
 #include "help/help_commands.h"
-#include "help/layout_check.h"
+#include "support/layout_check.h"
 #include "help/version_form.h"
 #include "ledger/ledger.h"
 #include "platform/modal.h"

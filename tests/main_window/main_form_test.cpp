@@ -9,7 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "support/gui_keys.h"
-#include "support/test_files.h"
+#include "support/gui_window_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,25 +29,24 @@ using namespace kanvelo::testing;
 
 namespace {
 
-struct MainFormTest : ::testing::Test {
-    TempFolder dir;
-    std::unique_ptr<Ledger> ledger = std::make_unique<Ledger>();
-    MessageRecorder messages;
-    ModalDriver modals;
+struct MainFormTest : kanvelo::testing::WindowTest {
     std::unique_ptr<Main_Form> form;
     int ends = 0;
 
-    void SetUp() override { clock_set_today_for_tests(QDate(2004, 4, 15)); }
+    void SetUp() override {
+        WindowTest::SetUp();
+        clock_set_today_for_tests(QDate(2004, 4, 15));
+    }
     void TearDown() override {
         form.reset();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == u"debugwindow")
                 w->deleteLater();
-        clock_set_today_for_tests(QDate());
+        WindowTest::TearDown();
     }
 
     void start() {
-        ledger->app_path = dir.path();
+        ledger->app_path = folder.path();
         form = std::make_unique<Main_Form>(*ledger);
         form->set_splash_enabled(false);
         form->set_on_end([this] { ++ends; });
@@ -55,8 +54,8 @@ struct MainFormTest : ::testing::Test {
         form->show();
     }
     void write_march(const QList<QStringList>& entries) {
-        dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
-        dir.write_lines(QStringLiteral("~200403.dat"), month_file_with(entries));
+        folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+        folder.write_lines(QStringLiteral("~200403.dat"), month_file_with(entries));
     }
     Grid* grid(const char* name) { return form->findChild<Grid*>(QString::fromLatin1(name)); }
     QString box(const char* name) {
@@ -100,10 +99,10 @@ struct MainFormTest : ::testing::Test {
 TEST_F(MainFormTest, FirstStartInAnEmptyFolderCreatesEveryFileAndShowsZeroTotals) {
     start();
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年04月）");
-    EXPECT_EQ(dir.read_lines(kSettingsFile).size(), 131);
-    EXPECT_EQ(dir.read_lines(QStringLiteral("~200404.dat")).size(), 181);
-    EXPECT_EQ(dir.read_lines(QStringLiteral("日記2004.dat")).size(), 366);
-    EXPECT_EQ(dir.read_lines(kWindowFile).size(), 10);
+    EXPECT_EQ(folder.read_lines(kSettingsFile).size(), 131);
+    EXPECT_EQ(folder.read_lines(QStringLiteral("~200404.dat")).size(), 181);
+    EXPECT_EQ(folder.read_lines(QStringLiteral("日記2004.dat")).size(), 366);
+    EXPECT_EQ(folder.read_lines(kWindowFile).size(), 10);
     for (const char* b : {"Main_syunyu", "Main_Sisyutu", "Main_Syusi", "Main_genkin"})
         EXPECT_EQ(box(b), u"0") << b;
     EXPECT_EQ(grid("Main_Grid1")->rows(), 2);
@@ -124,8 +123,8 @@ TEST_F(MainFormTest, LoadedMonthShowsEveryKindOfEntryInBothGridsAndTheTotals) {
                                          entry("20040328", "13", "15000", "外食", "0")});
     lines[5 * 11 + 3] = QStringLiteral("30,000"); // budget of 日常食品
     lines[5 * 12 + 3] = QString();                // no budget for 外食
-    dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
-    dir.write_lines(QStringLiteral("~200403.dat"), lines);
+    folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+    folder.write_lines(QStringLiteral("~200403.dat"), lines);
     start();
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年03月）");
 
@@ -176,14 +175,14 @@ TEST_F(MainFormTest, SavingTwiceWritesIdenticalFiles) {
     write_march({entry("20040301", "12", "1200", "x", "0")});
     start();
     trigger("Menu_Save");
-    const QByteArray ini = dir.read_bytes(kSettingsFile);
-    const QByteArray win = dir.read_bytes(kWindowFile);
-    const QByteArray dat = dir.read_bytes(QStringLiteral("~200403.dat"));
-    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).at(183), u"1,200");
+    const QByteArray ini = folder.read_bytes(kSettingsFile);
+    const QByteArray win = folder.read_bytes(kWindowFile);
+    const QByteArray dat = folder.read_bytes(QStringLiteral("~200403.dat"));
+    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).at(183), u"1,200");
     trigger("Menu_Save");
-    EXPECT_EQ(dir.read_bytes(kSettingsFile), ini);
-    EXPECT_EQ(dir.read_bytes(kWindowFile), win);
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("~200403.dat")), dat);
+    EXPECT_EQ(folder.read_bytes(kSettingsFile), ini);
+    EXPECT_EQ(folder.read_bytes(kWindowFile), win);
+    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), dat);
     EXPECT_TRUE(messages.messages().empty());
     EXPECT_EQ(ends, 0);
 }
@@ -196,14 +195,14 @@ TEST_F(MainFormTest, ExitCommandsSaveWithoutAsking) {
                         QStringLiteral("パン"), QStringLiteral("0")};
     click("Main_Syuryo");
     EXPECT_EQ(ends, 1);
-    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).size(), 186);
+    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).size(), 186);
     EXPECT_TRUE(modals.opened().isEmpty());
 }
 
 TEST_F(MainFormTest, CloseQuestionAnsweredNoEndsWithoutSaving) {
     write_march({});
     start();
-    const QByteArray before = dir.read_bytes(QStringLiteral("~200403.dat"));
+    const QByteArray before = folder.read_bytes(QStringLiteral("~200403.dat"));
     ledger->kensu = 1;
     ledger->syusi[1] = {QStringLiteral("20040302"), QStringLiteral("12"), QStringLiteral("800"),
                         QStringLiteral("パン"), QStringLiteral("0")};
@@ -213,7 +212,7 @@ TEST_F(MainFormTest, CloseQuestionAnsweredNoEndsWithoutSaving) {
     });
     form->close();
     EXPECT_EQ(ends, 1);
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("~200403.dat")), before);
+    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), before);
 }
 
 TEST_F(MainFormTest, CloseQuestionAnsweredYesSavesAndEnds) {
@@ -227,29 +226,29 @@ TEST_F(MainFormTest, CloseQuestionAnsweredYesSavesAndEnds) {
     });
     form->close();
     EXPECT_EQ(ends, 1);
-    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).size(), 186);
+    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).size(), 186);
 }
 
 TEST_F(MainFormTest, ClosingTheQuestionItselfReturnsToTheLedger) {
     write_march({});
     start();
-    const QByteArray before = dir.read_bytes(QStringLiteral("~200403.dat"));
+    const QByteArray before = folder.read_bytes(QStringLiteral("~200403.dat"));
     ledger->kensu = 1;
     modals.next([](QDialog& d) { d.close(); });
     form->close();
     EXPECT_EQ(ends, 0);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(ledger->kensu, 1);
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("~200403.dat")), before);
+    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), before);
 }
 
 TEST_F(MainFormTest, FailedSaveNamesTheFileAndKeepsTheProgramAndLedger) {
     write_march({entry("20040301", "12", "1200", "x", "0")});
     start();
-    const QByteArray old_month = dir.read_bytes(QStringLiteral("~200403.dat"));
+    const QByteArray old_month = folder.read_bytes(QStringLiteral("~200403.dat"));
     // A folder where the month file should be: even root cannot replace it.
-    QFile::remove(dir.file(QStringLiteral("~200403.dat")));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("~200403.dat")));
+    QFile::remove(folder.file(QStringLiteral("~200403.dat")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("~200403.dat")));
     ledger->kensu = 2;
     ledger->syusi[2] = ledger->syusi[1];
     click("Main_Syuryo");
@@ -259,7 +258,7 @@ TEST_F(MainFormTest, FailedSaveNamesTheFileAndKeepsTheProgramAndLedger) {
     EXPECT_EQ(messages.messages().front().icon, MsgIcon::Exclamation);
     EXPECT_EQ(ledger->kensu, 2);
     // Files before the failing one were written.
-    EXPECT_EQ(dir.read_lines(kSettingsFile).at(92), u"03");
+    EXPECT_EQ(folder.read_lines(kSettingsFile).at(92), u"03");
 
     // Closing with はい does not end the program either.
     modals.next([](QDialog& d) {
@@ -294,17 +293,17 @@ TEST_F(MainFormTest, OpeningAMonthWithoutAFileSavesCreatesItAndRecordsIt) {
     answer_open(QStringLiteral("2004"), QStringLiteral("4"), true);
     trigger("MenuOpen");
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年04月）");
-    EXPECT_EQ(dir.read_lines(kSettingsFile).at(92), u"04");
-    QStringList april = dir.read_lines(QStringLiteral("~200404.dat"));
+    EXPECT_EQ(folder.read_lines(kSettingsFile).at(92), u"04");
+    QStringList april = folder.read_lines(QStringLiteral("~200404.dat"));
     ASSERT_EQ(april.size(), 181);
     EXPECT_EQ(april.at(5 * 11 + 2), u"食費");
     EXPECT_EQ(april.at(5 * 11 + 3), u" 0 ");
     // The month left behind was saved first.
-    EXPECT_EQ(dir.read_lines(QStringLiteral("~200403.dat")).at(5 * 11 + 2), u"食費");
+    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).at(5 * 11 + 2), u"食費");
     EXPECT_EQ(ledger->kensu, 0);
     EXPECT_EQ(grid("Main_Grid1")->rows(), 2);
     EXPECT_EQ(box("Main_Sisyutu"), u"0");
-    EXPECT_TRUE(dir.exists(QStringLiteral("日記2004.dat")));
+    EXPECT_TRUE(folder.exists(QStringLiteral("日記2004.dat")));
 }
 
 TEST_F(MainFormTest, OpeningAnotherYearLoadsThatYearsDiary) {
@@ -326,13 +325,13 @@ TEST_F(MainFormTest, CancellingTheOpenDialogKeepsTheMonthAsSaved) {
     EXPECT_EQ(ledger->nen, u"2004");
     EXPECT_EQ(ledger->tuki, u"03");
     EXPECT_EQ(ledger->kensu, 1);
-    EXPECT_FALSE(dir.exists(QStringLiteral("~201007.dat")));
-    EXPECT_EQ(dir.read_lines(kSettingsFile).at(91), u"2004");
+    EXPECT_FALSE(folder.exists(QStringLiteral("~201007.dat")));
+    EXPECT_EQ(folder.read_lines(kSettingsFile).at(91), u"2004");
 }
 
 TEST_F(MainFormTest, SplashIsShownAtStartUpAndAgainWhenAnotherMonthOpens) {
     write_march({});
-    ledger->app_path = dir.path();
+    ledger->app_path = folder.path();
     form = std::make_unique<Main_Form>(*ledger);
     form->set_on_end([] {});
     modals.next([&](QDialog& d) {
@@ -349,7 +348,7 @@ TEST_F(MainFormTest, SplashIsShownAtStartUpAndAgainWhenAnotherMonthOpens) {
 
 TEST_F(MainFormTest, WindowIsPlacedFromTheWindowFileAndCentredWhenItWasMinimized) {
     write_march({});
-    dir.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
+    folder.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
                                   QStringLiteral(" 300 "), QStringLiteral(" 600 "),
                                   QStringLiteral(" 2 "), QStringLiteral("s1"), QString(), QString(),
                                   QString(), QStringLiteral("s5")});
@@ -358,12 +357,12 @@ TEST_F(MainFormTest, WindowIsPlacedFromTheWindowFileAndCentredWhenItWasMinimized
     EXPECT_NEAR(form->outer_height_twips(), 8000, 15);
     EXPECT_FALSE(form->isMaximized());
     trigger("Menu_Save");
-    QStringList win = dir.read_lines(kWindowFile);
+    QStringList win = folder.read_lines(kWindowFile);
     EXPECT_EQ(win.at(4), u" 0 ");
     EXPECT_EQ(win.at(5), u"s1");
     EXPECT_EQ(win.at(9), u"s5");
 
-    dir.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
+    folder.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
                                   QStringLiteral(" 0 "), QStringLiteral(" 0 "), QStringLiteral(" 1 "),
                                   QString(), QString(), QString(), QString(), QString()});
     form->startup();
@@ -571,7 +570,7 @@ TEST_F(MainFormTest, TaxRateMenuChangesTheRateSavedWithTheSettings) {
     trigger("MenuOptionZei");
     EXPECT_EQ(ledger->zeiritu, 8);
     trigger("Menu_Save");
-    EXPECT_EQ(dir.read_lines(kSettingsFile).at(125), u" 8 ");
+    EXPECT_EQ(folder.read_lines(kSettingsFile).at(125), u" 8 ");
 }
 
 TEST_F(MainFormTest, DiaryNoteTypedAfterNextSurvivesTheCloseBoxAndExit) {
@@ -603,19 +602,19 @@ TEST_F(MainFormTest, SaveWritesNotesTheDiaryFileDoesNotHoldYet) {
     write_march({});
     start();
     const QString diary = QStringLiteral("日記2004.dat");
-    const QByteArray before = dir.read_bytes(diary);
+    const QByteArray before = folder.read_bytes(diary);
     trigger("Menu_Save");
-    EXPECT_EQ(dir.read_bytes(diary), before); // nothing new: not rewritten
+    EXPECT_EQ(folder.read_bytes(diary), before); // nothing new: not rewritten
     ledger->nikki[5] = QStringLiteral("未保存");
     ledger->nikki_changed = true;
     trigger("Menu_Save");
-    EXPECT_EQ(dir.read_lines(diary).at(5), u"未保存");
+    EXPECT_EQ(folder.read_lines(diary).at(5), u"未保存");
     EXPECT_FALSE(ledger->nikki_changed);
 }
 
 TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
-    dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2005"), QStringLiteral("01")));
-    dir.write_lines(QStringLiteral("~200501.dat"),
+    folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2005"), QStringLiteral("01")));
+    folder.write_lines(QStringLiteral("~200501.dat"),
                     month_file_with({entry("20050101", "1", "10,000", "【繰越】現金", " 0 "),
                                      entry("20050105", "12", "700", "a", "0"),
                                      entry("20050106", "12", "900", "b", "0")}));
@@ -623,7 +622,7 @@ TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
     for (int d = 1; d <= 2; ++d)
         december << entry(qPrintable(QStringLiteral("200412%1").arg(d, 2, 10, QLatin1Char('0'))),
                           "13", "100", "dec", "0");
-    dir.write_lines(QStringLiteral("~200412.dat"), month_file_with(december));
+    folder.write_lines(QStringLiteral("~200412.dat"), month_file_with(december));
     start();
     ASSERT_EQ(grid("Main_Grid1")->rows(), 5);
 
@@ -645,7 +644,7 @@ TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
 }
 
 TEST_F(MainFormTest, AnEntryOfAMonthOf1950IsDated1950) {
-    dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("1950"), QStringLiteral("06")));
+    folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("1950"), QStringLiteral("06")));
     clock_set_today_for_tests(QDate(2004, 3, 20));
     start();
     modals.next([](QDialog& d) {

@@ -1,10 +1,10 @@
-#include "help/layout_check.h"
+#include "support/layout_check.h"
 #include "ledger/ledger.h"
 #include "main_window/open_form.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/spinner.h"
-#include "support/test_files.h"
+#include "support/gui_window_test.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,11 +20,7 @@ namespace {
 
 using testing::expect_tidy_layout;
 
-template <class T> T* child(QWidget& window, const char* name) {
-    T* w = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
+using testing::child;
 
 QString label_text(QWidget& window, const char* name) {
     QLabel* label = child<QLabel>(window, name);

@@ -1,5 +1,5 @@
 #include "entry/kinyu_form.h"
-#include "help/layout_check.h"
+#include "support/layout_check.h"
 #include "ledger/ledger.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
@@ -11,37 +11,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include "support/gui_window_test.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-// Readable failure output for QString comparisons.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace kanvelo {
 namespace {
 
-template <class T> T* child(QWidget& form, const char* name) {
-    T* w = form.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
+using testing::child;
 
-class ZeiFormTest : public ::testing::Test {
+class ZeiFormTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        ledger = std::make_unique<Ledger>();
-        testing::init_default_ledger(*ledger, folder);
-        ledger->nen = u"2004"_s;
-        ledger->tuki = u"03"_s;
-    }
-    void TearDown() override {
-        EXPECT_EQ(modals.unexpected(), 0);
-        EXPECT_EQ(modals.pending(), 0);
-    }
 
     // Opens the window as the menu does, types `typed` over the rate (unless
     // null) and presses `button`; returns what show_zei_form returned and the
@@ -69,10 +53,6 @@ protected:
         return show_zei_form(nullptr, *ledger);
     }
 
-    testing::TempFolder folder;
-    std::unique_ptr<Ledger> ledger;
-    MessageRecorder messages;
-    ModalDriver modals;
 };
 
 TEST_F(ZeiFormTest, ShowsItsControlsAndTheRateWithThreeDecimals) {

@@ -1,0 +1,22 @@
+#include "support/gui_window_test.h"
+
+#include "ledger/clock.h"
+#include "ledger/line_file.h"
+
+namespace kanvelo::testing {
+
+void WindowTest::SetUp() {
+    clock_set_today_for_tests(QDate(2004, 3, 15));
+    init_default_ledger(*ledger, folder);
+    ledger->nen = QStringLiteral("2004");
+    ledger->tuki = QStringLiteral("03");
+}
+
+void WindowTest::TearDown() {
+    fail_file_operation_for_tests(0);
+    clock_set_today_for_tests(QDate());
+    EXPECT_EQ(modals.unexpected(), 0) << modals.opened().join(u' ').toStdString();
+    EXPECT_EQ(modals.pending(), 0);
+}
+
+} // namespace kanvelo::testing
