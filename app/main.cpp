@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-
 #include <memory>
 
 using namespace kanvelo;

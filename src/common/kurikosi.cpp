@@ -20,8 +20,8 @@ bool kurikosi(QWidget* parent, Ledger& ledger, int wallet, QLineEdit* kingaku, Q
         show_nofile(parent);
         return false;
     case CarryOver::Status::OldFormat:
-        show_message(parent, QStringLiteral("先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"), QString(),
-                     MsgIcon::Exclamation);
+        show_message(parent, QStringLiteral("先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"),
+                     QString(), MsgIcon::Exclamation);
         return false;
     case CarryOver::Status::Damaged:
         show_failure_modal(parent, r.errors.front().message());

@@ -14,27 +14,28 @@ namespace {
 
 Notice genkai() {
     const QString limit = QString::number(kSyusiLimit);
-    return {u"GENKAI_form"_s,
-            u"も、もう限界です！！"_s,
-            {{u"Label1"_s, u"収支データが"_s + limit + u"件を越えました。"_s, 360, 360, 6840, 360},
-             {u"Label2"_s, u"申し訳ありませんが、"_s + limit + u"件までしかデータを登録できません。"_s,
-              360, 780, 6840, 360}},
-            {{u"genkai_OK"_s, u"OK"_s, 3060, 1320}},
-            1380,
-            7560,
-            2160};
+    return {
+        u"GENKAI_form"_s,
+        u"も、もう限界です！！"_s,
+        {{u"Label1"_s, u"収支データが"_s + limit + u"件を越えました。"_s, 360, 360, 6840, 360},
+         {u"Label2"_s, u"申し訳ありませんが、"_s + limit + u"件までしかデータを登録できません。"_s,
+          360, 780, 6840, 360}},
+        {{u"genkai_OK"_s, u"OK"_s, 3060, 1320}},
+        1380,
+        7560,
+        2160};
 }
 
 Notice kurikosi_notice() {
-    return {u"kurikosi_form"_s,
-            u"繰り越し"_s,
-            {{u"Label1"_s,
-              u"指定した財布・口座の、先月の家計簿の残金を計算し、金額欄に入力します。"_s, 360, 300,
-              6840, 840}},
-            {{u"Command1"_s, u"OK"_s, 3120, 1320}},
-            1320,
-            7560,
-            2100};
+    return {
+        u"kurikosi_form"_s,
+        u"繰り越し"_s,
+        {{u"Label1"_s, u"指定した財布・口座の、先月の家計簿の残金を計算し、金額欄に入力します。"_s,
+          360, 300, 6840, 840}},
+        {{u"Command1"_s, u"OK"_s, 3120, 1320}},
+        1320,
+        7560,
+        2100};
 }
 
 Notice nofile() {

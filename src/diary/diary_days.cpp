@@ -1,6 +1,5 @@
 #include "diary/diary_days.h"
 
-
 namespace kanvelo {
 
 QDate diary_row_date(int year, int row) {

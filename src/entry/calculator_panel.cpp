@@ -96,8 +96,8 @@ CalculatorPanel::CalculatorPanel(QWidget* window) : QWidget(window) {
         QString caption;
         double top;
     } help[] = {
-        {u"Label10"_s, u"加算･･･[＋]ｷｰ"_s, 5100}, {u"Label9"_s, u"減算･･･[－]ｷｰ"_s, 5340},
-        {u"Label12"_s, u"乗算･･･[＊]ｷｰ"_s, 5580}, {u"Label13"_s, u"除算･･･[／]ｷｰ"_s, 5820},
+        {u"Label10"_s, u"加算･･･[＋]ｷｰ"_s, 5100},  {u"Label9"_s, u"減算･･･[－]ｷｰ"_s, 5340},
+        {u"Label12"_s, u"乗算･･･[＊]ｷｰ"_s, 5580},  {u"Label13"_s, u"除算･･･[／]ｷｰ"_s, 5820},
         {u"Label11"_s, u"計算･･･[Enter]"_s, 6180},
     };
     QFont small = font();

@@ -1,9 +1,8 @@
 #include "entry/kinyu_form.h"
 
-#include "entry/calculator_panel.h"
-
 #include "common/kurikosi.h"
 #include "common/notices.h"
+#include "entry/calculator_panel.h"
 #include "ledger/calendar.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"

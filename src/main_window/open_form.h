@@ -11,7 +11,6 @@ namespace kanvelo {
 struct Ledger;
 class Spinner;
 
-
 // The number a box of the open dialog holds, or nullopt when it is not a whole
 // number in range. Blanks around it and full-width digits are accepted.
 std::optional<int> open_year_value(const QString& text);  // 1900..3000

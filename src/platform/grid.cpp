@@ -1,12 +1,11 @@
 #include "platform/grid.h"
 
-#include <QSignalBlocker>
-
 #include "ledger/values.h"
 #include "platform/geometry.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
 

@@ -1,5 +1,4 @@
 #include "common/kurikosi.h"
-
 #include "ledger/settings_file.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 using namespace kanvelo;
@@ -31,7 +29,8 @@ struct KurikosiTest : ::testing::Test {
         kingaku.setText(QStringLiteral("typed"));
         modals.next([](QDialog& d) {
             EXPECT_EQ(d.objectName(), u"kurikosi_form");
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")),
+                              Qt::LeftButton);
         });
     }
 };
@@ -70,7 +69,8 @@ TEST_F(KurikosiTest, OldFormatFileIsRefusedWithItsMessage) {
     lines.removeFirst();
     dir.write_lines(QStringLiteral("~200412.dat"), lines.mid(0, 150));
     EXPECT_FALSE(kurikosi(nullptr, *l, 0, &kingaku, &tekiyo));
-    ASSERT_EQ(messages.texts(), QStringList{QStringLiteral("先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません")});
+    ASSERT_EQ(messages.texts(),
+              QStringList{QStringLiteral("先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません")});
     EXPECT_EQ(messages.messages().front().icon, MsgIcon::Exclamation);
     EXPECT_EQ(kingaku.text(), u"typed");
 }

@@ -1,7 +1,7 @@
 #include "common/notice_window.h"
 #include "common/notices.h"
-#include "support/layout_check.h"
 #include "platform/modal.h"
+#include "support/layout_check.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,7 +35,8 @@ TEST(Notices, EachButtonClosesItsWindowAndLeadsWhereItShould) {
         {[] { show_nofile(nullptr); }, u"nofile_OK"_s, {u"nofile_form"_s}},
         {[] { show_nofile(nullptr); }, u"nofile_situkoi"_s, {u"nofile_form"_s, u"situkoi_form"_s}},
         {[] { show_nofile(nullptr); }, u""_s, {u"nofile_form"_s}},
-        {[] { show_failure_modal(nullptr, u"~200403.dat 12行目"_s); }, u"taihen_OK"_s,
+        {[] { show_failure_modal(nullptr, u"~200403.dat 12行目"_s); },
+         u"taihen_OK"_s,
          {u"debugwindow"_s}},
     };
     for (const auto& c : cases) {
@@ -77,9 +78,9 @@ TEST(Notices, ExitQuestionTellsWhichAnswerClosedIt) {
 }
 
 TEST(Notices, FailureWindowDoesNotBlockAndShowsItsCodeAndNote) {
-    QPointer<NoticeWindow> window = show_failure(
-        nullptr, u"~200403.dat 120行目：数字が入るところに数字以外の文字があります"_s,
-        u"元のファイルは、保存の前に「~200403.dat.damaged」として残します。"_s);
+    QPointer<NoticeWindow> window =
+        show_failure(nullptr, u"~200403.dat 120行目：数字が入るところに数字以外の文字があります"_s,
+                     u"元のファイルは、保存の前に「~200403.dat.damaged」として残します。"_s);
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());

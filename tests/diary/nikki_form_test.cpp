@@ -1,6 +1,5 @@
 #include "diary/diary_days.h"
 #include "diary/nikki_form.h"
-#include "support/layout_check.h"
 #include "ledger/diary_file.h"
 #include "ledger/ledger.h"
 #include "ledger/line_file.h"
@@ -8,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "support/gui_window_test.h"
+#include "support/layout_check.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +23,6 @@ const QString kDiary2004 = QStringLiteral("日記2004.dat");
 
 class NikkiFormTest : public testing::WindowTest {
 protected:
-
     // Opens the year as month opening does, with notes on some days.
     void open_year(const QString& nen, const QMap<int, QString>& notes = {}) {
         ledger->nen = nen;
@@ -60,7 +59,6 @@ protected:
         g.scrollToItem(item);
         QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.visualItemRect(item).center());
     }
-
 };
 
 TEST(DiaryDays, RowsCountDaysFromNewYearAndWeekdaysStartOnSunday) {

@@ -1,5 +1,4 @@
 #include "entry/calculator.h"
-
 #include "support/qt_print.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +6,6 @@
 using namespace Qt::StringLiterals;
 using kanvelo::Calculator;
 using Key = Calculator::KeyResult;
-
 
 namespace {
 

@@ -1,14 +1,12 @@
 #include "entry/entry_rules.h"
 #include "ledger/ledger.h"
 #include "ledger/settings_file.h"
-
 #include "support/qt_print.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
 
 namespace kanvelo {
 

@@ -1,16 +1,17 @@
 #include "entry/kinyu_form.h"
-#include "main_window/main_form.h"
-#include "support/layout_check.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
 #include "ledger/ledger.h"
 #include "ledger/line_file.h"
+#include "main_window/main_form.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/spinner.h"
 #include "support/gui_keys.h"
+#include "support/gui_window_test.h"
+#include "support/layout_check.h"
 #include "support/test_files.h"
 
 #include <QApplication>
@@ -23,13 +24,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <functional>
-#include "support/gui_window_test.h"
-
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
 
 namespace kanvelo {
 

@@ -1,8 +1,8 @@
 #include "help/help_commands.h"
-#include "support/layout_check.h"
 #include "help/version_form.h"
 #include "ledger/ledger.h"
 #include "platform/modal.h"
+#include "support/layout_check.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

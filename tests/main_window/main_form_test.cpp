@@ -1,7 +1,6 @@
-#include "main_window/main_form.h"
-
 #include "ledger/clock.h"
 #include "ledger/settings_file.h"
+#include "main_window/main_form.h"
 #include "main_window/main_rules.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
@@ -21,7 +20,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 using namespace kanvelo;
@@ -54,7 +52,8 @@ struct MainFormTest : kanvelo::testing::WindowTest {
         form->show();
     }
     void write_march(const QList<QStringList>& entries) {
-        folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+        folder.write_lines(kSettingsFile,
+                           settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
         folder.write_lines(QStringLiteral("~200403.dat"), month_file_with(entries));
     }
     Grid* grid(const char* name) { return form->findChild<Grid*>(QString::fromLatin1(name)); }
@@ -62,7 +61,9 @@ struct MainFormTest : kanvelo::testing::WindowTest {
         return form->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
     }
     QColor box_colour(const char* name) {
-        return form->findChild<QLineEdit*>(QString::fromLatin1(name))->palette().color(QPalette::Text);
+        return form->findChild<QLineEdit*>(QString::fromLatin1(name))
+            ->palette()
+            .color(QPalette::Text);
     }
     void trigger(const char* name) {
         QAction* a = form->findChild<QAction*>(QString::fromLatin1(name));
@@ -88,7 +89,7 @@ struct MainFormTest : kanvelo::testing::WindowTest {
             d.findChild<QLineEdit*>(QStringLiteral("open_nen"))->setText(year);
             d.findChild<QLineEdit*>(QStringLiteral("open_tuki"))->setText(month);
             QTest::mouseClick(d.findChild<QPushButton*>(hiraku ? QStringLiteral("open_hiraku")
-                                                                : QStringLiteral("open_yame")),
+                                                               : QStringLiteral("open_yame")),
                               Qt::LeftButton);
         });
     }
@@ -123,7 +124,8 @@ TEST_F(MainFormTest, LoadedMonthShowsEveryKindOfEntryInBothGridsAndTheTotals) {
                                          entry("20040328", "13", "15000", "外食", "0")});
     lines[5 * 11 + 3] = QStringLiteral("30,000"); // budget of 日常食品
     lines[5 * 12 + 3] = QString();                // no budget for 外食
-    folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+    folder.write_lines(kSettingsFile,
+                       settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
     folder.write_lines(QStringLiteral("~200403.dat"), lines);
     start();
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年03月）");
@@ -271,7 +273,8 @@ TEST_F(MainFormTest, FailedSaveNamesTheFileAndKeepsTheProgramAndLedger) {
 }
 
 TEST_F(MainFormTest, DamagedMonthFileShowsTheUnexpectedErrorWindowAndLoadsTheRest) {
-    write_march({entry("20040301", "12", "1,000", "a", "0"), entry("20040302", "12", "千円", "b", "0"),
+    write_march({entry("20040301", "12", "1,000", "a", "0"),
+                 entry("20040302", "12", "千円", "b", "0"),
                  entry("20040303", "13", "500", "c", "0")});
     start();
     QWidget* w = debug_window();
@@ -342,16 +345,17 @@ TEST_F(MainFormTest, SplashIsShownAtStartUpAndAgainWhenAnotherMonthOpens) {
     answer_open(QStringLiteral("2004"), QStringLiteral("5"), true);
     modals.next([](QDialog& d) { d.close(); });
     trigger("MenuOpen");
-    EXPECT_EQ(modals.opened(), (QStringList{QStringLiteral("Version_form"), QStringLiteral("open_form"),
-                                            QStringLiteral("Version_form")}));
+    EXPECT_EQ(modals.opened(),
+              (QStringList{QStringLiteral("Version_form"), QStringLiteral("open_form"),
+                           QStringLiteral("Version_form")}));
 }
 
 TEST_F(MainFormTest, WindowIsPlacedFromTheWindowFileAndCentredWhenItWasMinimized) {
     write_march({});
     folder.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
-                                  QStringLiteral(" 300 "), QStringLiteral(" 600 "),
-                                  QStringLiteral(" 2 "), QStringLiteral("s1"), QString(), QString(),
-                                  QString(), QStringLiteral("s5")});
+                                     QStringLiteral(" 300 "), QStringLiteral(" 600 "),
+                                     QStringLiteral(" 2 "), QStringLiteral("s1"), QString(),
+                                     QString(), QString(), QStringLiteral("s5")});
     start();
     EXPECT_NEAR(form->outer_width_twips(), 12000, 15);
     EXPECT_NEAR(form->outer_height_twips(), 8000, 15);
@@ -362,9 +366,10 @@ TEST_F(MainFormTest, WindowIsPlacedFromTheWindowFileAndCentredWhenItWasMinimized
     EXPECT_EQ(win.at(5), u"s1");
     EXPECT_EQ(win.at(9), u"s5");
 
-    folder.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
-                                  QStringLiteral(" 0 "), QStringLiteral(" 0 "), QStringLiteral(" 1 "),
-                                  QString(), QString(), QString(), QString(), QString()});
+    folder.write_lines(kWindowFile,
+                       {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "), QStringLiteral(" 0 "),
+                        QStringLiteral(" 0 "), QStringLiteral(" 1 "), QString(), QString(),
+                        QString(), QString(), QString()});
     form->startup();
     const QRect screen = form->screen()->availableGeometry();
     EXPECT_NEAR(form->frameGeometry().center().x(), screen.center().x(), 2);
@@ -439,7 +444,8 @@ TEST_F(MainFormTest, HelpMenuDiaryAndMakerButtonOpenTheirWindowsAndPages) {
         return 2;
     });
     trigger("MenuManual");
-    ASSERT_EQ(messages.texts(), QStringList{QStringLiteral("PORO.DOCファイルが見つかりませんでした。")});
+    ASSERT_EQ(messages.texts(),
+              QStringList{QStringLiteral("PORO.DOCファイルが見つかりませんでした。")});
     EXPECT_EQ(messages.messages().back().title, u"使い方を表示できません");
     EXPECT_TRUE(opened.isEmpty());
 
@@ -554,7 +560,7 @@ TEST_F(MainFormTest, DoubleClickOnTheCategoryGridProposesItsCategoryOnce) {
     EXPECT_EQ(modals.pending(), 0);
     EXPECT_EQ(ledger->kensu, 1);
     EXPECT_EQ(grid("Main_Grid1")->rows(), 3);
-    EXPECT_EQ(ledger->syusi[1].kingaku, u"1000"); // left by a click: kept as typed
+    EXPECT_EQ(ledger->syusi[1].kingaku, u"1000");        // left by a click: kept as typed
     EXPECT_EQ(grid("Main_Grid1")->text(1, 2), u"1,000"); // a new row shows it formatted
     EXPECT_EQ(box("Main_syunyu"), u"1,000");
 }
@@ -613,11 +619,12 @@ TEST_F(MainFormTest, SaveWritesNotesTheDiaryFileDoesNotHoldYet) {
 }
 
 TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
-    folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2005"), QStringLiteral("01")));
+    folder.write_lines(kSettingsFile,
+                       settings_file_for(QStringLiteral("2005"), QStringLiteral("01")));
     folder.write_lines(QStringLiteral("~200501.dat"),
-                    month_file_with({entry("20050101", "1", "10,000", "【繰越】現金", " 0 "),
-                                     entry("20050105", "12", "700", "a", "0"),
-                                     entry("20050106", "12", "900", "b", "0")}));
+                       month_file_with({entry("20050101", "1", "10,000", "【繰越】現金", " 0 "),
+                                        entry("20050105", "12", "700", "a", "0"),
+                                        entry("20050106", "12", "900", "b", "0")}));
     QList<QStringList> december;
     for (int d = 1; d <= 2; ++d)
         december << entry(qPrintable(QStringLiteral("200412%1").arg(d, 2, 10, QLatin1Char('0'))),
@@ -644,7 +651,8 @@ TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
 }
 
 TEST_F(MainFormTest, AnEntryOfAMonthOf1950IsDated1950) {
-    folder.write_lines(kSettingsFile, settings_file_for(QStringLiteral("1950"), QStringLiteral("06")));
+    folder.write_lines(kSettingsFile,
+                       settings_file_for(QStringLiteral("1950"), QStringLiteral("06")));
     clock_set_today_for_tests(QDate(2004, 3, 20));
     start();
     modals.next([](QDialog& d) {

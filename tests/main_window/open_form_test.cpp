@@ -1,10 +1,10 @@
-#include "support/layout_check.h"
 #include "ledger/ledger.h"
 #include "main_window/open_form.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/spinner.h"
 #include "support/gui_window_test.h"
+#include "support/layout_check.h"
 
 #include <QApplication>
 #include <QLabel>

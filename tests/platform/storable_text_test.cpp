@@ -2,7 +2,6 @@
 #include "platform/storable_text.h"
 
 #include <QLineEdit>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;

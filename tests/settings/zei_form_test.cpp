@@ -1,9 +1,10 @@
 #include "entry/kinyu_form.h"
-#include "support/layout_check.h"
 #include "ledger/ledger.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "settings/zei_form.h"
+#include "support/gui_window_test.h"
+#include "support/layout_check.h"
 #include "support/test_files.h"
 
 #include <QApplication>
@@ -11,13 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include "support/gui_window_test.h"
-
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
 
 namespace kanvelo {
 namespace {
@@ -26,7 +24,6 @@ using testing::child;
 
 class ZeiFormTest : public testing::WindowTest {
 protected:
-
     // Opens the window as the menu does, types `typed` over the rate (unless
     // null) and presses `button`; returns what show_zei_form returned and the
     // rate the box showed on opening.
@@ -52,7 +49,6 @@ protected:
         });
         return show_zei_form(nullptr, *ledger);
     }
-
 };
 
 TEST_F(ZeiFormTest, ShowsItsControlsAndTheRateWithThreeDecimals) {

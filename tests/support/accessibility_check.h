@@ -16,8 +16,8 @@ inline void expect_named_boxes(QWidget& window) {
         bool named = !box->accessibleName().isEmpty();
         for (QLabel* label : window.findChildren<QLabel*>())
             named = named || label->buddy() == box;
-        EXPECT_TRUE(named) << qPrintable(window.objectName()) << " " << qPrintable(box->objectName())
-                           << " has no label";
+        EXPECT_TRUE(named) << qPrintable(window.objectName()) << " "
+                           << qPrintable(box->objectName()) << " has no label";
     }
 }
 

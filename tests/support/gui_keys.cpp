@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace kanvelo::testing {
 
-QWidget* focused() { return QApplication::focusWidget(); }
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
 
-QString focused_name() { return focused() ? focused()->objectName() : QString(); }
+QString focused_name() {
+    return focused() ? focused()->objectName() : QString();
+}
 
 void key(int qt_key) {
     ASSERT_NE(focused(), nullptr);
