@@ -3,6 +3,7 @@
 #include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
+#include "platform/widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,13 +19,6 @@ namespace {
 // Positions are given in the window's client area; the panel starts at kTop.
 void place(QWidget* w, double left, double top, double width, double height) {
     place_twips(w, left, top - CalculatorPanel::kTop, width, height);
-}
-
-QPushButton* make_button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 bool is_enter(int key) {

@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/spinner.h"
 #include "platform/storable_text.h"
+#include "platform/widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,30 +34,6 @@ namespace kanvelo {
 namespace {
 
 const QString kAmountPattern = u"#,##0"_s;
-
-// A label names the box it stands beside, for screen readers and access keys.
-QLabel* make_label(QWidget* parent, const QString& name, const QString& text,
-                   QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLineEdit* make_box(QWidget* parent, const QString& name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton* make_button(QWidget* parent, const QString& name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    // No button is the dialog's default: Enter in the diary box must not
-    // record the entry. Enter on a focused button is handled by the window.
-    button->setAutoDefault(false);
-    return button;
-}
 
 bool is_enter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;

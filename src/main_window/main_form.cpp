@@ -18,6 +18,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "platform/widgets.h"
 #include "settings/zei_form.h"
 
 #include <QCloseEvent>
@@ -221,25 +222,15 @@ void Main_Form::build_controls() {
     sisyutu_ = box(u"Main_Sisyutu"_s);
     syusi_ = box(u"Main_Syusi"_s);
     genkin_ = box(u"Main_genkin"_s);
-    for (const LabelSpec& s : kLabels) {
-        auto* label = new QLabel(s.caption, c);
-        label->setObjectName(s.name);
-        if (!s.buddy.isEmpty())
-            label->setBuddy(c->findChild<QLineEdit*>(s.buddy));
-        labels_.append(label);
-    }
+    for (const LabelSpec& s : kLabels)
+        labels_.append(make_label(c, s.name, s.caption,
+                                  s.buddy.isEmpty() ? nullptr : c->findChild<QLineEdit*>(s.buddy)));
 
-    auto button = [&](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, c);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
-    };
-    command1_ = button(u"Command1"_s, u"モルテア"_s);
-    gamen_ = button(u"Main_gamen"_s, u"画面切替"_s);
-    saifu_ = button(u"Main_Saifu"_s, u"財布"_s);
-    kinyu_ = button(u"Main_Kinyu"_s, u"記入"_s);
-    syuryo_ = button(u"Main_Syuryo"_s, u"終了"_s);
+    command1_ = make_button(c, u"Command1"_s, u"モルテア"_s);
+    gamen_ = make_button(c, u"Main_gamen"_s, u"画面切替"_s);
+    saifu_ = make_button(c, u"Main_Saifu"_s, u"財布"_s);
+    kinyu_ = make_button(c, u"Main_Kinyu"_s, u"記入"_s);
+    syuryo_ = make_button(c, u"Main_Syuryo"_s, u"終了"_s);
     saifu_->setEnabled(false);
 
     connect(command1_, &QPushButton::clicked, this, [this] { open_author_page(this); });
