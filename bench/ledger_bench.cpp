@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 using namespace kanvelo;

@@ -28,8 +28,8 @@ ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error)
     }
     report.errors = file.errors;
     if (file.lines.size() < kNikkiSlots)
-        report.errors.push_back({path, int(file.lines.size()) + 1,
-                                 QStringLiteral("ファイルが途中で終わっています")});
+        report.errors.push_back(
+            {path, int(file.lines.size()) + 1, QStringLiteral("ファイルが途中で終わっています")});
     return report;
 }
 
@@ -44,6 +44,8 @@ WriteResult diary_save(const Ledger& l, const QString& year) {
     return write_line_file(diary_file_name(l, year), lines);
 }
 
-int diary_day_index(const QDate& date) { return date.dayOfYear() - 1; }
+int diary_day_index(const QDate& date) {
+    return date.dayOfYear() - 1;
+}
 
 } // namespace kanvelo

@@ -4,7 +4,9 @@
 
 namespace kanvelo {
 
-QString FileError::file_name() const { return QFileInfo(path).fileName(); }
+QString FileError::file_name() const {
+    return QFileInfo(path).fileName();
+}
 
 QString FileError::message() const {
     QString s = file_name();

@@ -105,7 +105,9 @@ void Ledger::budget_totals_recalc() {
     }
 }
 
-QString Ledger::path(const QString& file_name) const { return app_path + file_name; }
+QString Ledger::path(const QString& file_name) const {
+    return app_path + file_name;
+}
 
 QString Ledger::month_file_path() const {
     return path(u'~' + nen + tuki + QStringLiteral(".dat"));

@@ -3,16 +3,15 @@
 #include "ledger/file_error.h"
 
 #include <QString>
-
 #include <array>
 #include <optional>
 
 namespace kanvelo {
 
-inline constexpr int kHimokuCount = 30;   // categories in use, slots 0..29
-inline constexpr int kSaifuCount = 15;    // wallets and accounts, slots 0..14
-inline constexpr int kSyusiLimit = 1000;  // entries, slots 1..kensu
-inline constexpr int kNikkiSlots = 366;   // diary days kept in a year's file
+inline constexpr int kHimokuCount = 30;    // categories in use, slots 0..29
+inline constexpr int kSaifuCount = 15;     // wallets and accounts, slots 0..14
+inline constexpr int kSyusiLimit = 1000;   // entries, slots 1..kensu
+inline constexpr int kNikkiSlots = 366;    // diary days kept in a year's file
 inline constexpr int kTransferHimoku = 30; // "財布<=>口座"
 
 // The header line of every file the program writes.

@@ -27,7 +27,9 @@ QString describe_value(const QString& line) {
 
 } // namespace
 
-void fail_file_operation_for_tests(int nth) { g_fail_countdown = nth; }
+void fail_file_operation_for_tests(int nth) {
+    g_fail_countdown = nth;
+}
 
 QList<QByteArray> split_lines(const QByteArray& bytes) {
     QList<QByteArray> out;
@@ -171,7 +173,8 @@ WriteResult write_line_file(const QString& path, const QStringList& lines) {
     if (injected_failure() || !f.flush() || f.error() != QFileDevice::NoError)
         return fail(QStringLiteral("書き込めませんでした"));
     if (injected_failure() || !f.commit())
-        return FileError{path, 0, QStringLiteral("保存を完了できませんでした（%1）").arg(f.errorString())};
+        return FileError{path, 0,
+                         QStringLiteral("保存を完了できませんでした（%1）").arg(f.errorString())};
     return std::nullopt;
 }
 

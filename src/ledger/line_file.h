@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // Every file of the program is text in code page 932 (Shift_JIS as Windows

@@ -30,14 +30,16 @@ bool read_categories(Ledger& l, LineCursor& in, FileErrors& errors) {
         }
         const int kubun_line = in.line_no() - 2;
         if (!is_number(h.kubun))
-            errors.push_back({in.path(), kubun_line,
-                              QStringLiteral("収入・支出の区分「%1」が数字ではありません").arg(h.kubun)});
+            errors.push_back(
+                {in.path(), kubun_line,
+                 QStringLiteral("収入・支出の区分「%1」が数字ではありません").arg(h.kubun)});
         if (h.yosan_kingaku.isEmpty())
             continue;
         auto budget = to_number(h.yosan_kingaku);
         if (!budget) {
-            errors.push_back({in.path(), kubun_line - 1,
-                              QStringLiteral("予算「%1」が数字ではありません").arg(h.yosan_kingaku)});
+            errors.push_back(
+                {in.path(), kubun_line - 1,
+                 QStringLiteral("予算「%1」が数字ではありません").arg(h.yosan_kingaku)});
             continue;
         }
         (h.is_income() ? l.yosan_syunyu_goukei : l.yosan_sisyutu_goukei) += *budget;
@@ -79,8 +81,9 @@ void read_entries(Ledger& l, LineCursor& in, int fields, bool headerless, FileEr
         ++i;
     }
     if (!in.at_end())
-        errors.push_back({in.path(), in.line_no(),
-                          QStringLiteral("%1件を超える収支データは読み込めません").arg(kSyusiLimit)});
+        errors.push_back(
+            {in.path(), in.line_no(),
+             QStringLiteral("%1件を超える収支データは読み込めません").arg(kSyusiLimit)});
 }
 
 void read_headerless(Ledger& l, LineCursor& in, FileErrors& errors) {

@@ -8,7 +8,9 @@ namespace kanvelo {
 
 namespace {
 
-void append(FileErrors& to, const FileErrors& from) { to.insert(to.end(), from.begin(), from.end()); }
+void append(FileErrors& to, const FileErrors& from) {
+    to.insert(to.end(), from.begin(), from.end());
+}
 
 // The open month names the month file, so it must be a real year and month:
 // a damaged or hand-edited value opens the month of today instead of a file
@@ -23,8 +25,9 @@ void check_open_month(Ledger& l, const QDate& today, FileErrors& errors) {
         l.tuki = format_number(*month, QStringLiteral("00"));
         return;
     }
-    errors.push_back({l.path(kSettingsFile), 92,
-                      QStringLiteral("開いていた月「%1年%2月」が正しくありません").arg(l.nen, l.tuki)});
+    errors.push_back(
+        {l.path(kSettingsFile), 92,
+         QStringLiteral("開いていた月「%1年%2月」が正しくありません").arg(l.nen, l.tuki)});
     l.nen = format_number(today.year(), QStringLiteral("0000"));
     l.tuki = format_number(today.month(), QStringLiteral("00"));
 }

@@ -43,8 +43,8 @@ OtherMonth read_other_month(const QString& path) {
         for (; got < fields && !in.at_end(); ++got)
             *f[got] = *in.next(m.errors);
         if (got < fields) {
-            m.errors.push_back({path, in.line_no(),
-                                QStringLiteral("ファイルが収支データの途中で終わっています")});
+            m.errors.push_back(
+                {path, in.line_no(), QStringLiteral("ファイルが収支データの途中で終わっています")});
             if (got < 3)
                 break;
         }
@@ -84,7 +84,8 @@ CarryOver carry_over_balance(const Ledger& l, int wallet) {
     for (const SyusiRec& s : m.syusi) {
         auto w = to_number(s.saifu_no);
         if (!w) {
-            r.errors.push_back({r.path, 0, QStringLiteral("財布の番号「%1」が正しくありません").arg(s.saifu_no)});
+            r.errors.push_back(
+                {r.path, 0, QStringLiteral("財布の番号「%1」が正しくありません").arg(s.saifu_no)});
             continue;
         }
         if (*w != wallet)

@@ -14,20 +14,20 @@ struct DefaultCategory {
 };
 
 constexpr DefaultCategory kDefaultCategories[kHimokuCount] = {
-    {u"繰り越し", 1},     {u"給料", 1},       {u"貯金引き出し", 1}, {u"借入れ", 1},
-    {u"アルバイト", 1},   {u"雑収入", 1},     {u"税金", -1},        {u"保険・年金", -1},
-    {u"住宅費", -1},      {u"被服費", -1},    {u"日用雑貨", -1},    {u"日常食品", -1},
-    {u"外食", -1},        {u"嗜好品", -1},    {u"光熱上下水道", -1}, {u"クリーニング", -1},
-    {u"電話通信", -1},    {u"自動車維持", -1}, {u"ガソリン高速", -1}, {u"化粧理容", -1},
-    {u"医療保健", -1},    {u"教育", -1},      {u"交際", -1},        {u"小遣い", -1},
-    {u"貯金", -1},        {u"紛失", -1},      {u"その他１", -1},    {u"その他２", -1},
-    {u"その他３", -1},    {u"財布<=>口座", -1},
+    {u"繰り越し", 1},   {u"給料", 1},         {u"貯金引き出し", 1},  {u"借入れ", 1},
+    {u"アルバイト", 1}, {u"雑収入", 1},       {u"税金", -1},         {u"保険・年金", -1},
+    {u"住宅費", -1},    {u"被服費", -1},      {u"日用雑貨", -1},     {u"日常食品", -1},
+    {u"外食", -1},      {u"嗜好品", -1},      {u"光熱上下水道", -1}, {u"クリーニング", -1},
+    {u"電話通信", -1},  {u"自動車維持", -1},  {u"ガソリン高速", -1}, {u"化粧理容", -1},
+    {u"医療保健", -1},  {u"教育", -1},        {u"交際", -1},         {u"小遣い", -1},
+    {u"貯金", -1},      {u"紛失", -1},        {u"その他１", -1},     {u"その他２", -1},
+    {u"その他３", -1},  {u"財布<=>口座", -1},
 };
 
 constexpr const char16_t* kDefaultWallets[kSaifuCount] = {
-    u"現金",     u"給料振込口座", u"光熱費引落口座", u"保険料引落口座", u"積立て預金口座",
-    u"へそぽるる", u"その他１",   u"その他２",     u"その他３",     u"その他４",
-    u"その他５", u"その他６",     u"その他７",     u"その他８",     u"その他９",
+    u"現金",       u"給料振込口座", u"光熱費引落口座", u"保険料引落口座", u"積立て預金口座",
+    u"へそぽるる", u"その他１",     u"その他２",       u"その他３",       u"その他４",
+    u"その他５",   u"その他６",     u"その他７",       u"その他８",       u"その他９",
 };
 
 const QStringList kSpareLines = {QStringLiteral("spare1"), QStringLiteral("spare2"),
@@ -191,7 +191,8 @@ ReadReport window_file_read(Ledger& l) {
     if (auto x = to_number(*state))
         l.win_state = int(*x);
     else
-        errors.push_back({path, state_line, QStringLiteral("「%1」が数字ではありません").arg(*state)});
+        errors.push_back(
+            {path, state_line, QStringLiteral("「%1」が数字ではありません").arg(*state)});
     for (QString& spare : l.ini2_spare) {
         auto v = in.next(errors);
         if (!v)

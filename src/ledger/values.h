@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Values typed by the user or read from a file stay text; these functions turn

@@ -1,5 +1,4 @@
 #include "ledger/ledger.h"
-
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
 

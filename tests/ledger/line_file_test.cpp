@@ -1,15 +1,12 @@
 #include "ledger/line_file.h"
-
 #include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSet>
-
 #include <csignal>
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace kanvelo;
 using kanvelo::testing::TempFolder;
@@ -32,7 +29,8 @@ TEST(LineFile, WritesEveryLineWithCrLf) {
 
 TEST(LineFile, ReadsBackWhatItWrote) {
     TempFolder dir;
-    QStringList lines{QStringLiteral("①②Ⅰ㈱髙﨑"), QStringLiteral("ｱｲｳ半角"), QStringLiteral("~\\")};
+    QStringList lines{QStringLiteral("①②Ⅰ㈱髙﨑"), QStringLiteral("ｱｲｳ半角"),
+                      QStringLiteral("~\\")};
     ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("x.dat")), lines));
     LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
     EXPECT_FALSE(f.missing);
@@ -97,7 +95,8 @@ TEST(LineFile, RefusesAValueTheCodePageCannotHoldAndKeepsTheOldFile) {
     TempFolder dir;
     const QString path = dir.file(QStringLiteral("x.dat"));
     ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
-    auto err = write_line_file(path, {QStringLiteral("ok"), QString::fromUtf8("ランチ\xf0\x9f\x8d\x99")});
+    auto err =
+        write_line_file(path, {QStringLiteral("ok"), QString::fromUtf8("ランチ\xf0\x9f\x8d\x99")});
     ASSERT_TRUE(err.has_value());
     EXPECT_EQ(err->line, 2);
     EXPECT_TRUE(err->message().contains(QStringLiteral("x.dat")));

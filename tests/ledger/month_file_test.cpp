@@ -1,8 +1,7 @@
+#include "ledger/line_file.h"
 #include "ledger/month_file.h"
-
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
-#include "ledger/line_file.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +31,11 @@ TEST_F(MonthFileTest, NameIsTildeYearMonthDotDatInTheFolder) {
 }
 
 TEST_F(MonthFileTest, CurrentLayoutRoundTripsByteForByte) {
-    QStringList lines = month_file_with(
-        {entry("20040301", "2", "300,000", "三月分給料", " 1 "),
-         entry("20040302", "12", "1,234", "スーパー①　ﾊﾟﾝ", "0"),
-         entry("20040303", "30", "-50,000", "引き出し", " 1 "),
-         entry("20040303", "30", "50,000", "引き出し", " 0 ")});
-    lines[3] = QStringLiteral("12,000"); // a typed budget stays as typed
+    QStringList lines = month_file_with({entry("20040301", "2", "300,000", "三月分給料", " 1 "),
+                                         entry("20040302", "12", "1,234", "スーパー①　ﾊﾟﾝ", "0"),
+                                         entry("20040303", "30", "-50,000", "引き出し", " 1 "),
+                                         entry("20040303", "30", "50,000", "引き出し", " 0 ")});
+    lines[3] = QStringLiteral("12,000");     // a typed budget stays as typed
     lines[5] = QStringLiteral("給料の予算"); // comment
     dir.write_lines(kMarch, lines);
     const QByteArray before = dir.read_bytes(kMarch);
@@ -111,7 +109,7 @@ TEST_F(MonthFileTest, EntriesBeyondTheLimitAreReportedNotDroppedSilently) {
 
 TEST_F(MonthFileTest, EmptyBudgetAddsNothingAndIsKeptEmpty) {
     QStringList lines = month_file_with({});
-    lines[3] = QString();               // category 1, income
+    lines[3] = QString();                         // category 1, income
     lines[5 * 11 + 3] = QStringLiteral("30,000"); // category 12, expense
     dir.write_lines(kMarch, lines);
     ASSERT_TRUE(month_file_read(l).errors.empty());

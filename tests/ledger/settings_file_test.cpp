@@ -1,6 +1,5 @@
-#include "ledger/settings_file.h"
-
 #include "ledger/month_load.h"
+#include "ledger/settings_file.h"
 #include "ledger/values.h"
 #include "support/test_files.h"
 
@@ -37,9 +36,9 @@ TEST_F(SettingsTest, CreatedFileHasDefaultsAnd131Lines) {
     EXPECT_EQ(lines.at(106), u"へそぽるる");
     EXPECT_EQ(lines.at(124), u"その他９");
     EXPECT_EQ(lines.at(125), u" 5 ");
-    EXPECT_EQ(lines.mid(126), (QStringList{QStringLiteral("spare1"),
-                                           QStringLiteral("spare2"), QStringLiteral("spare3"),
-                                           QStringLiteral("spare4"), QStringLiteral("spare5")}));
+    EXPECT_EQ(lines.mid(126), (QStringList{QStringLiteral("spare1"), QStringLiteral("spare2"),
+                                           QStringLiteral("spare3"), QStringLiteral("spare4"),
+                                           QStringLiteral("spare5")}));
 }
 
 TEST_F(SettingsTest, CurrentLayoutRoundTripsWithReservedLinesUnchanged) {
@@ -141,10 +140,10 @@ TEST_F(SettingsTest, ShortOrBrokenFileIsReported) {
 }
 
 TEST_F(SettingsTest, WindowFileKeepsItsSpareLines) {
-    dir.write_lines(kWindowFile, {QStringLiteral(" 7095 "), QStringLiteral(" 9615 "),
-                                  QStringLiteral(" 300 "), QStringLiteral(" 450 "),
-                                  QStringLiteral(" 1 "), QStringLiteral("a"), QString(),
-                                  QStringLiteral("メモ"), QString(), QStringLiteral("e")});
+    dir.write_lines(kWindowFile,
+                    {QStringLiteral(" 7095 "), QStringLiteral(" 9615 "), QStringLiteral(" 300 "),
+                     QStringLiteral(" 450 "), QStringLiteral(" 1 "), QStringLiteral("a"), QString(),
+                     QStringLiteral("メモ"), QString(), QStringLiteral("e")});
     const QByteArray before = dir.read_bytes(kWindowFile);
     ASSERT_TRUE(window_file_read(l).errors.empty());
     EXPECT_EQ(l.win_height, 7095);
