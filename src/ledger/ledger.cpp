@@ -1,5 +1,6 @@
 #include "ledger/ledger.h"
 
+#include "ledger/guards.h"
 #include "ledger/values.h"
 
 namespace kanvelo {
@@ -10,17 +11,11 @@ bool HimokuRec::is_income() const {
 }
 
 int Ledger::category_index(const QString& himoku_no) const {
-    auto v = to_number(himoku_no);
-    if (!v || *v != static_cast<int>(*v) || *v < 1 || *v > kHimokuCount)
-        return -1;
-    return static_cast<int>(*v) - 1;
+    return himoku_slot(himoku_no).value_or(-1);
 }
 
 int Ledger::saifu_index(const QString& saifu_no) {
-    auto v = to_number(saifu_no);
-    if (!v || *v != static_cast<int>(*v) || *v < 0 || *v >= kSaifuCount)
-        return -1;
-    return static_cast<int>(*v);
+    return saifu_slot(saifu_no).value_or(-1);
 }
 
 const HimokuRec* Ledger::category_of(int i) const {
@@ -60,9 +55,9 @@ std::optional<QString> Ledger::syusi_apply(int i) {
     int c = category_index(s.himoku_no);
     if (c < 0)
         return QStringLiteral("費目の番号「%1」が正しくありません").arg(s.himoku_no);
-    auto k = to_number(s.kingaku);
+    auto k = amount_value(s.kingaku);
     if (!k)
-        return QStringLiteral("金額「%1」が数字ではありません").arg(s.kingaku);
+        return amount_problem(s.kingaku);
     himoku[c].jisseki += *k;
     return apply_to_totals(*this, c, *k, s.saifu_no);
 }
@@ -86,7 +81,7 @@ void Ledger::month_recalc() {
         w.zankin = 0;
     for (int i = 1; i <= kensu; ++i) {
         int c = category_index(syusi[i].himoku_no);
-        auto k = to_number(syusi[i].kingaku);
+        auto k = amount_value(syusi[i].kingaku);
         if (c < 0 || !k)
             continue;
         apply_to_totals(*this, c, *k, syusi[i].saifu_no);
@@ -100,7 +95,7 @@ void Ledger::budget_totals_recalc() {
         const HimokuRec& h = himoku[c];
         if (h.yosan_kingaku.isEmpty())
             continue;
-        double v = number_or_zero(h.yosan_kingaku);
+        const double v = amount_value(h.yosan_kingaku).value_or(0);
         (h.is_income() ? yosan_syunyu_goukei : yosan_sisyutu_goukei) += v;
     }
 }

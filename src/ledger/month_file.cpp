@@ -1,5 +1,6 @@
 #include "ledger/month_file.h"
 
+#include "ledger/guards.h"
 #include "ledger/line_cursor.h"
 #include "ledger/line_file.h"
 #include "ledger/values.h"
@@ -7,7 +8,7 @@
 namespace kanvelo {
 
 std::optional<double> header_version(const QString& header) {
-    return to_number(header.mid(4, 4));
+    return number_in(header.mid(4, 4), 0, 9999);
 }
 
 QString month_file_name(const Ledger& ledger, const QString& nen, const QString& tuki) {
@@ -35,11 +36,10 @@ bool read_categories(Ledger& l, LineCursor& in, FileErrors& errors) {
                  QStringLiteral("収入・支出の区分「%1」が数字ではありません").arg(h.kubun)});
         if (h.yosan_kingaku.isEmpty())
             continue;
-        auto budget = to_number(h.yosan_kingaku);
+        auto budget = amount_value(h.yosan_kingaku);
         if (!budget) {
-            errors.push_back(
-                {in.path(), kubun_line - 1,
-                 QStringLiteral("予算「%1」が数字ではありません").arg(h.yosan_kingaku)});
+            errors.push_back({in.path(), kubun_line - 1,
+                              QStringLiteral("予算の") + amount_problem(h.yosan_kingaku)});
             continue;
         }
         (h.is_income() ? l.yosan_syunyu_goukei : l.yosan_sisyutu_goukei) += *budget;
@@ -73,7 +73,7 @@ void read_entries(Ledger& l, LineCursor& in, int fields, bool headerless, FileEr
         s.saifu_no = values[4];
         if (headerless || s.saifu_no.isEmpty())
             s.saifu_no = number_form(0);
-        if (headerless && to_number(s.himoku_no) == 30.0)
+        if (headerless && himoku_slot(s.himoku_no) == kTransferHimoku - 1)
             s.himoku_no = number_form(29);
         if (auto problem = l.syusi_apply(i))
             errors.push_back({in.path(), block_line, *problem});
@@ -156,8 +156,11 @@ QStringList month_file_lines(const Ledger& l) {
     const QString amount_pattern = QStringLiteral("#,##0");
     for (int i = 1; i <= l.kensu; ++i) {
         const SyusiRec& s = l.syusi[i];
-        out << s.hiduke << s.himoku_no << format_value(s.kingaku, amount_pattern) << s.tekiyo
-            << s.saifu_no;
+        // An amount that cannot be used is written as held, so that saving
+        // a damaged month does not change it.
+        const auto k = amount_value(s.kingaku);
+        out << s.hiduke << s.himoku_no << (k ? format_number(*k, amount_pattern) : s.kingaku)
+            << s.tekiyo << s.saifu_no;
     }
     return out;
 }

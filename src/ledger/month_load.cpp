@@ -1,5 +1,6 @@
 #include "ledger/month_load.h"
 
+#include "ledger/guards.h"
 #include "ledger/month_file.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
@@ -16,11 +17,9 @@ void append(FileErrors& to, const FileErrors& from) {
 // a damaged or hand-edited value opens the month of today instead of a file
 // such as "~abcd13.dat".
 void check_open_month(Ledger& l, const QDate& today, FileErrors& errors) {
-    const auto year = to_number(l.nen);
-    const auto month = to_number(l.tuki);
-    const bool ok = year && month && *year == int(*year) && *month == int(*month) &&
-                    *year >= 1900 && *year <= 3000 && *month >= 1 && *month <= 12;
-    if (ok) {
+    const auto year = whole_number_in(l.nen, 1900, 3000);
+    const auto month = whole_number_in(l.tuki, 1, 12);
+    if (year && month) {
         l.nen = format_number(*year, QStringLiteral("0000"));
         l.tuki = format_number(*month, QStringLiteral("00"));
         return;

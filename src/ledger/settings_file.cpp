@@ -1,5 +1,6 @@
 #include "ledger/settings_file.h"
 
+#include "ledger/guards.h"
 #include "ledger/line_cursor.h"
 #include "ledger/line_file.h"
 #include "ledger/values.h"
@@ -173,26 +174,29 @@ ReadReport window_file_read(Ledger& l) {
         return report;
     FileErrors& errors = report.errors;
     LineCursor in(file, path);
+    // Twips become pixels as int: far beyond any screen is refused here.
+    constexpr double kTwipsLimit = 1e7;
     double* numbers[] = {&l.win_height, &l.win_width, &l.win_top, &l.win_left};
     for (double* n : numbers) {
         const int line = in.line_no();
         auto v = in.next(errors);
         if (!v)
             return report;
-        if (auto x = to_number(*v))
+        if (auto x = number_in(*v, -kTwipsLimit, kTwipsLimit))
             *n = *x;
         else
-            errors.push_back({path, line, QStringLiteral("「%1」が数字ではありません").arg(*v)});
+            errors.push_back({path, line, QStringLiteral("「%1」は使えない値です").arg(*v)});
     }
     const int state_line = in.line_no();
     auto state = in.next(errors);
     if (!state)
         return report;
-    if (auto x = to_number(*state))
-        l.win_state = int(*x);
+    if (auto x = whole_number_in(*state, 0, 2))
+        l.win_state = *x;
     else
         errors.push_back(
-            {path, state_line, QStringLiteral("「%1」が数字ではありません").arg(*state)});
+            {path, state_line,
+             QStringLiteral("ウィンドウの状態「%1」は0から2の数ではありません").arg(*state)});
     for (QString& spare : l.ini2_spare) {
         auto v = in.next(errors);
         if (!v)

@@ -160,6 +160,10 @@ double leading_number(const QString& text) {
 }
 
 QString format_number(double value, const QString& pattern) {
+    // "inf" or "nan" in a box would read as letters typed by the user, and
+    // back as no number at all.
+    if (!std::isfinite(value))
+        value = 0;
     int decimals = 0;
     int point = pattern.indexOf(u'.');
     if (point >= 0)
