@@ -48,32 +48,131 @@ QList<QByteArray> split_lines(const QByteArray& bytes) {
     return out;
 }
 
-QString decode_cp932(const QByteArray& bytes, bool* ok) {
-    QStringDecoder dec(kCodec, QStringConverter::Flag::Stateless);
-    QString s = dec.decode(bytes);
-    if (ok)
-        *ok = !dec.hasError();
-    return s;
-}
-
 namespace {
 
-// Encodes without substitution: ICU maps a few characters outside the code
-// page (private-use ones among them) onto a code of another character, so the
-// result must also decode back to the same text.
+// Bytes that do not come back from the code page as the same bytes are held
+// as one lone low surrogate per byte (U+DC00 + byte), as Python's
+// surrogateescape does. Code page 932 decodes to the BMP only and a user
+// cannot type a lone surrogate, so the markers are never ambiguous, and the
+// writer turns each back into its byte: a damaged file saves unchanged.
+constexpr char16_t kMarkerBase = 0xdc00;
+
+bool is_marker_at(const QString& text, qsizetype i) {
+    const char16_t c = text.at(i).unicode();
+    return c >= kMarkerBase && c <= kMarkerBase + 0xff &&
+           (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+// The Shift_JIS structure: a lead byte and a trail byte form one character.
+bool is_lead(uchar b) {
+    return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
+}
+bool is_trail(uchar b) {
+    return b >= 0x40 && b <= 0xfc && b != 0x7f;
+}
+
+// One pair of converters for a whole file; ICU converters are slow to open.
+class Cp932 {
+public:
+    // The bytes as text when they decode without error and encode back to the
+    // same bytes; nullopt otherwise.
+    std::optional<QString> exact(QByteArrayView bytes) {
+        QString text = dec_.decode(bytes);
+        if (failed(dec_))
+            return std::nullopt;
+        const QByteArray back = enc_.encode(text);
+        if (failed(enc_) || back != bytes)
+            return std::nullopt;
+        return text;
+    }
+
+    // Decodes one line, character by character where it must: every unit that
+    // does not round-trip becomes markers. `clean` is false when some did.
+    QString decode_line(QByteArrayView raw, bool* clean) {
+        if (auto text = exact(raw)) {
+            *clean = true;
+            return *text;
+        }
+        *clean = false;
+        QString out;
+        out.reserve(raw.size());
+        const qsizetype n = raw.size();
+        for (qsizetype i = 0; i < n;) {
+            const uchar b = uchar(raw.at(i));
+            const qsizetype len =
+                (is_lead(b) && i + 1 < n && is_trail(uchar(raw.at(i + 1)))) ? 2 : 1;
+            const QByteArrayView unit = raw.sliced(i, len);
+            if (auto ch = exact(unit)) {
+                out += *ch;
+            } else {
+                for (char byte : unit)
+                    out += QChar(char16_t(kMarkerBase + uchar(byte)));
+            }
+            i += len;
+        }
+        return out;
+    }
+
+    // Encodes without substitution: ICU maps a few characters outside the
+    // code page (private-use ones among them) onto a code of another
+    // character, so the result must also decode back to the same text.
+    std::optional<QByteArray> encode_plain(QStringView text) {
+        QByteArray out = enc_.encode(text);
+        if (failed(enc_))
+            return std::nullopt;
+        const QString back = dec_.decode(out);
+        if (failed(dec_) || back != text)
+            return std::nullopt;
+        return out;
+    }
+
+private:
+    // Qt 6.4's resetState() leaves an ICU converter's error flag set, so a
+    // converter that saw an error is replaced for the next call.
+    template <class Converter> static bool failed(Converter& c) {
+        if (!c.hasError())
+            return false;
+        c = Converter(kCodec, QStringConverter::Flag::Stateless);
+        return true;
+    }
+
+    QStringDecoder dec_{kCodec, QStringConverter::Flag::Stateless};
+    QStringEncoder enc_{kCodec, QStringConverter::Flag::Stateless};
+};
+
+// encode_plain, with each marker written as the byte it stands for.
 std::optional<QByteArray> encode_exact(const QString& text) {
-    QStringEncoder enc(kCodec, QStringConverter::Flag::Stateless);
-    QByteArray out = enc.encode(text);
-    if (enc.hasError())
+    Cp932 codec;
+    qsizetype run = 0;
+    QByteArray out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!is_marker_at(text, i))
+            continue;
+        auto part = codec.encode_plain(QStringView(text).sliced(run, i - run));
+        if (!part)
+            return std::nullopt;
+        out += *part;
+        out += char(text.at(i).unicode() - kMarkerBase);
+        run = i + 1;
+    }
+    if (run == 0)
+        return codec.encode_plain(text);
+    auto part = codec.encode_plain(QStringView(text).sliced(run));
+    if (!part)
         return std::nullopt;
-    QStringDecoder dec(kCodec, QStringConverter::Flag::Stateless);
-    QString back = dec.decode(out);
-    if (dec.hasError() || back != text)
-        return std::nullopt;
-    return out;
+    return out + *part;
 }
 
 } // namespace
+
+QString decode_cp932(const QByteArray& bytes, bool* ok) {
+    Cp932 codec;
+    bool clean = true;
+    QString s = codec.decode_line(bytes, &clean);
+    if (ok)
+        *ok = clean;
+    return s;
+}
 
 std::optional<QByteArray> encode_cp932(const QString& text, QString* bad) {
     auto out = encode_exact(text);
@@ -83,10 +182,13 @@ std::optional<QByteArray> encode_cp932(const QString& text, QString* bad) {
 }
 
 QString first_unstorable(const QString& text) {
+    Cp932 codec;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (is_marker_at(text, i))
+            continue;
         qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         QString ch = text.mid(i, len);
-        if (!encode_exact(ch))
+        if (!codec.encode_plain(ch))
             return ch;
         i += len - 1;
     }
@@ -123,18 +225,20 @@ LineFile read_line_file(const QString& path) {
     }
     const QByteArray bytes = f.readAll();
     f.close();
-    // CR and LF never occur inside a double-byte character, so the whole file
-    // can be decoded at once and split afterwards.
-    bool ok = true;
-    result.lines = split_text_lines(decode_cp932(bytes, &ok));
-    if (ok)
+    // CR and LF never occur inside a double-byte character, so a clean file
+    // is decoded at once and split afterwards; only a file with bytes that do
+    // not round-trip is decoded line by line.
+    Cp932 codec;
+    if (auto text = codec.exact(bytes)) {
+        result.lines = split_text_lines(*text);
         return result;
+    }
     const QList<QByteArray> raw = split_lines(bytes);
-    result.lines.clear();
+    result.lines.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        bool line_ok = true;
-        result.lines.append(decode_cp932(raw.at(i), &line_ok));
-        if (!line_ok)
+        bool clean = true;
+        result.lines.append(codec.decode_line(raw.at(i), &clean));
+        if (!clean)
             result.errors.push_back(
                 {path, int(i + 1), QStringLiteral("Shift_JISとして読めない文字があります")});
     }

@@ -15,7 +15,7 @@ namespace kanvelo {
 struct LineFile {
     bool missing = false; // the file does not exist (or cannot be opened)
     QStringList lines;
-    FileErrors errors; // bytes that are not code page 932, by line
+    FileErrors errors; // lines holding bytes that became markers
 };
 
 LineFile read_line_file(const QString& path);
@@ -29,13 +29,19 @@ QList<QByteArray> split_lines(const QByteArray& bytes);
 // cannot store; the old file is then left whole.
 WriteResult write_line_file(const QString& path, const QStringList& lines);
 
-// Encodes text as code page 932. Returns nullopt when some character cannot be
-// stored; `bad` then receives the first such character.
+// Bytes that do not decode to a character which encodes back to the very same
+// bytes (damage, or a code that duplicates another one) are held as markers,
+// one lone low surrogate U+DC00 + byte per byte, and written back as that
+// byte. A file therefore saves byte for byte as it was read.
+
+// Encodes text as code page 932, markers as their bytes. Returns nullopt when
+// some character cannot be stored; `bad` then receives the first such one.
 std::optional<QByteArray> encode_cp932(const QString& text, QString* bad = nullptr);
-// Decodes one line; `ok` is false when the bytes are not code page 932.
+// Decodes one line; `ok` is false when some bytes became markers.
 QString decode_cp932(const QByteArray& bytes, bool* ok = nullptr);
 
 // The first character of `text` that code page 932 cannot store, or empty.
+// Markers can be stored.
 QString first_unstorable(const QString& text);
 
 // Test seam: make the n-th file operation from now fail (open, write, flush

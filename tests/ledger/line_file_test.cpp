@@ -160,3 +160,51 @@ TEST(LineFile, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
     ASSERT_TRUE(err.has_value());
     EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
 }
+
+// Bytes that do not decode to a character encoding back to the same bytes
+// (damage, or a code duplicating another) are kept, so that saving a file
+// read from elsewhere never changes it.
+TEST(LineFile, BytesThatDoNotRoundTripAreKeptAndWrittenBackByteForByte) {
+    const QByteArray cases[] = {
+        "\x85\x40",          // unassigned pair
+        "\xfd",              // lone byte above the code page
+        "\xa0",              // lone byte between the kana and the kanji leads
+        "ab\x82",            // lead byte at the end of the line
+        "\x82\x20x",         // lead byte followed by a blank
+        "\xed\x40",          // NEC-selected IBM code, written by Windows as FA5C
+        "\x87\x90",          // NEC row 13 code, written by Windows as 81E0
+        "\x81\x40\x85\x41z", // clean, damaged, clean
+    };
+    for (const QByteArray& raw : cases) {
+        bool ok = true;
+        const QString text = decode_cp932(raw, &ok);
+        EXPECT_FALSE(ok) << raw.toHex().constData();
+        EXPECT_TRUE(first_unstorable(text).isEmpty()) << raw.toHex().constData();
+        EXPECT_EQ(encode_cp932(text), raw) << raw.toHex().constData();
+    }
+    // Clean text around a damaged byte stays readable.
+    EXPECT_TRUE(decode_cp932("\x81\x40\x85\x41z").startsWith(u'\x3000'));
+    EXPECT_TRUE(decode_cp932("\x81\x40\x85\x41z").endsWith(u'z'));
+
+    TempFolder dir;
+    QByteArray file;
+    for (const QByteArray& raw : cases)
+        file += "ok\r\n" + raw + "\r\n";
+    dir.write_bytes(QStringLiteral("x.dat"), file);
+    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    ASSERT_EQ(f.lines.size(), 2 * int(std::size(cases)));
+    ASSERT_EQ(f.errors.size(), std::size(cases));
+    EXPECT_EQ(f.errors.front().line, 2);
+    EXPECT_EQ(f.errors.back().line, 2 * int(std::size(cases)));
+    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")), file);
+}
+
+TEST(LineFile, ASurrogatePairIsNeverTakenForKeptBytes) {
+    // U+1F400 is D83D DC00: its low half lies among the markers' codes.
+    const QString rat = QString::fromUcs4(U"\U0001F400");
+    EXPECT_EQ(first_unstorable(QStringLiteral("a") + rat), rat);
+    EXPECT_FALSE(encode_cp932(rat).has_value());
+    // A low surrogate outside the markers' range is not storable either.
+    EXPECT_EQ(first_unstorable(QString(QChar(0xdd00))), QString(QChar(0xdd00)));
+}

@@ -238,3 +238,22 @@ TEST_F(MonthFileTest, MissingFileIsNoErrorButMissing) {
     EXPECT_TRUE(r.missing);
     EXPECT_TRUE(r.errors.empty());
 }
+
+TEST_F(MonthFileTest, UndecodableBytesInNamesAndDescriptionsSurviveASave) {
+    const QStringList lines = month_file_with({entry("20040301", "12", "1,000", "placeholder", "0"),
+                                               entry("20040302", "13", "500", "パン", "0")});
+    const int description = 181 + 3, category_name = 1 + 5 * 2 + 1;
+    const QByteArray before = cp932_bytes(
+        lines, {{description, "\x83\x89\x83\x93\x83\x60\x85\x40"}, // ランチ + unassigned pair
+                {category_name, "\xfd\x92\x99\x8b\xe0\xff"}});     // 0xFD 貯金 0xFF
+    dir.write_bytes(kMarch, before);
+    ReadReport r = month_file_read(l);
+    ASSERT_EQ(r.errors.size(), 2u);
+    EXPECT_EQ(r.errors.at(0).line, category_name + 1);
+    EXPECT_EQ(r.errors.at(1).line, description + 1);
+    EXPECT_TRUE(l.syusi[1].tekiyo.startsWith(QStringLiteral("ランチ")));
+    EXPECT_EQ(l.kensu, 2);
+    EXPECT_EQ(l.sisyutu_goukei, 1500);
+    ASSERT_FALSE(month_file_write(l));
+    EXPECT_EQ(dir.read_bytes(kMarch), before);
+}

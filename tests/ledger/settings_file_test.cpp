@@ -162,3 +162,15 @@ TEST_F(SettingsTest, NewWindowFileHasFiveEmptySpareLines) {
                            QStringLiteral(" 100 "), QStringLiteral(" 200 "), QStringLiteral(" 0 "),
                            QString(), QString(), QString(), QString(), QString()}));
 }
+
+TEST_F(SettingsTest, UndecodableBytesInNamesSurviveASave) {
+    const QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
+    // A lone 0xFD once came back as 0x7F; an unassigned pair as nothing at all.
+    const QByteArray before =
+        cp932_bytes(lines, {{3 * 4 + 2, "\x8e\x91\xfd"}, {96 + 2 * 2 + 1, "\x86\x9f\x8c\xfb"}});
+    dir.write_bytes(kSettingsFile, before);
+    ReadReport r = settings_read(l);
+    EXPECT_EQ(r.errors.size(), 2u);
+    ASSERT_FALSE(settings_write(l));
+    EXPECT_EQ(dir.read_bytes(kSettingsFile), before);
+}
