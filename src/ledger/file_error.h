@@ -22,6 +22,10 @@ struct FileError {
 using FileErrors = std::vector<FileError>;
 using WriteResult = std::optional<FileError>; // nullopt when written
 
+// What the user is told when writing failed with errno `err`: the cause in
+// words they can act on, never the system's English text.
+QString write_failure_reason(int err);
+
 // What a reader found: a missing file, or the problems of a damaged one.
 struct ReadReport {
     bool missing = false;

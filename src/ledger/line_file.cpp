@@ -1,9 +1,13 @@
 #include "ledger/line_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace kanvelo {
 
@@ -12,12 +16,15 @@ namespace {
 constexpr const char* kCodec = "windows-31j";
 
 int g_fail_countdown = 0;
+int g_fail_errno = EIO;
 
-// True when the operation should fail because a test asked for it.
+// True when the operation should fail because a test asked for it; errno is
+// then the error the test chose.
 bool injected_failure() {
-    if (g_fail_countdown <= 0)
+    if (g_fail_countdown <= 0 || --g_fail_countdown != 0)
         return false;
-    return --g_fail_countdown == 0;
+    errno = g_fail_errno;
+    return true;
 }
 
 QString describe_value(const QString& line) {
@@ -27,8 +34,9 @@ QString describe_value(const QString& line) {
 
 } // namespace
 
-void fail_file_operation_for_tests(int nth) {
+void fail_file_operation_for_tests(int nth, int err) {
     g_fail_countdown = nth;
+    g_fail_errno = err;
 }
 
 QList<QByteArray> split_lines(const QByteArray& bytes) {
@@ -245,7 +253,67 @@ LineFile read_line_file(const QString& path) {
     return result;
 }
 
+namespace {
+
+// The rename that replaced the file is on the disk only once its folder is.
+// A failure here does not undo the save, so it is not reported.
+void sync_folder(const QString& path) {
+    if (injected_failure())
+        return;
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+WriteResult write_file_bytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    // errno is taken before cancelWriting(), whose own calls may change it.
+    auto fail = [&](int err) -> WriteResult {
+        if (err == 0 && QFileInfo(path).isDir())
+            err = EISDIR;
+        f.cancelWriting();
+        return FileError{path, 0, write_failure_reason(err)};
+    };
+    errno = 0;
+    if (injected_failure() || !f.open(QIODevice::WriteOnly))
+        return fail(errno);
+    errno = 0;
+    if (injected_failure() || f.write(bytes) != bytes.size())
+        return fail(errno);
+    // QSaveFile::commit() can report success on a full disk; check the flush.
+    errno = 0;
+    if (injected_failure() || !f.flush() || f.error() != QFileDevice::NoError)
+        return fail(errno);
+    // commit() syncs too but ignores a failure, and a full disk or a bad
+    // sector may show only here: the old file must stay then.
+    errno = 0;
+    if (injected_failure() || ::fsync(f.handle()) != 0)
+        return fail(errno);
+    errno = 0;
+    if (injected_failure() || !f.commit())
+        return fail(errno);
+    sync_folder(path);
+    return std::nullopt;
+}
+
 WriteResult write_line_file(const QString& path, const QStringList& lines) {
+    // A line break inside a value would split it on the next read and shift
+    // every later line of the file.
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        if (!line.contains(u'\r') && !line.contains(u'\n'))
+            continue;
+        QString shown = line;
+        shown.replace(u'\r', u' ').replace(u'\n', u' ');
+        return FileError{path, int(i + 1),
+                         QStringLiteral("「%1」に改行が入っているので保存できません")
+                             .arg(describe_value(shown))};
+    }
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
@@ -261,25 +329,7 @@ WriteResult write_line_file(const QString& path, const QStringList& lines) {
         }
         return FileError{path, 0, QStringLiteral("保存できない文字があります")};
     }
-    const QByteArray& bytes = *encoded;
-
-    QSaveFile f(path);
-    auto fail = [&](const QString& what) -> WriteResult {
-        QString reason = f.errorString();
-        f.cancelWriting();
-        return FileError{path, 0, what + (reason.isEmpty() ? QString() : u'（' + reason + u'）')};
-    };
-    if (injected_failure() || !f.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("書き込み用に開けませんでした"));
-    if (injected_failure() || f.write(bytes) != bytes.size())
-        return fail(QStringLiteral("書き込めませんでした"));
-    // QSaveFile::commit() can report success on a full disk; check the flush.
-    if (injected_failure() || !f.flush() || f.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("書き込めませんでした"));
-    if (injected_failure() || !f.commit())
-        return FileError{path, 0,
-                         QStringLiteral("保存を完了できませんでした（%1）").arg(f.errorString())};
-    return std::nullopt;
+    return write_file_bytes(path, *encoded);
 }
 
 } // namespace kanvelo

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cerrno>
 #include <optional>
 
 // Every file of the program is text in code page 932 (Shift_JIS as Windows
@@ -25,8 +26,8 @@ LineFile read_line_file(const QString& path);
 QList<QByteArray> split_lines(const QByteArray& bytes);
 
 // Replaces the file atomically with the lines, each ended by CR LF. Fails,
-// naming the file and the value, when a line holds a character code page 932
-// cannot store; the old file is then left whole.
+// naming the file and the line, when a line holds a character code page 932
+// cannot store or a line break; the old file is then left whole.
 WriteResult write_line_file(const QString& path, const QStringList& lines);
 
 // Bytes that do not decode to a character which encodes back to the very same
@@ -44,8 +45,15 @@ QString decode_cp932(const QByteArray& bytes, bool* ok = nullptr);
 // Markers can be stored.
 QString first_unstorable(const QString& text);
 
-// Test seam: make the n-th file operation from now fail (open, write, flush
-// and commit each count as one); 0 switches it off.
-void fail_file_operation_for_tests(int nth);
+// The core of write_line_file for bytes that are ready: replaces the file
+// atomically and durably (the new file is on the disk before it takes the old
+// one's place, and the folder after). A failure names the file and says why
+// in words for the user; the old file is then left whole.
+WriteResult write_file_bytes(const QString& path, const QByteArray& bytes);
+
+// Test seam: make the n-th file operation from now fail with errno `err`
+// (open, write, flush, sync, commit and the folder sync each count as one);
+// 0 switches it off. A failed folder sync does not fail the save.
+void fail_file_operation_for_tests(int nth, int err = EIO);
 
 } // namespace kanvelo

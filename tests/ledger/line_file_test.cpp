@@ -3,7 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
+#include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -125,7 +128,7 @@ TEST(LineFile, EveryFailedOperationLeavesThePreviousFileWhole) {
     TempFolder dir;
     const QString path = dir.file(QStringLiteral("x.dat"));
     ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
-    for (int step = 1; step <= 4; ++step) {
+    for (int step = 1; step <= 5; ++step) { // open, write, flush, sync, commit
         fail_file_operation_for_tests(step);
         auto err = write_line_file(path, {QStringLiteral("new"), QStringLiteral("content")});
         fail_file_operation_for_tests(0);
@@ -142,6 +145,16 @@ TEST(LineFile, WriteIntoAPathWhoseParentIsAFileFails) {
     auto err = write_line_file(dir.file(QStringLiteral("plain/x.dat")), {QStringLiteral("a")});
     ASSERT_TRUE(err.has_value());
     EXPECT_TRUE(err->message().startsWith(QStringLiteral("x.dat")));
+    EXPECT_EQ(err->detail, write_failure_reason(ENOTDIR));
+}
+
+TEST(LineFile, WriteOverAFolderOfTheSameNameFailsAndSaysSo) {
+    TempFolder dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("x.dat")));
+    auto err = write_line_file(dir.file(QStringLiteral("x.dat")), {QStringLiteral("a")});
+    ASSERT_TRUE(err.has_value());
+    EXPECT_EQ(err->detail, write_failure_reason(EISDIR));
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("x.dat"))).isDir());
 }
 
 TEST(LineFile, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
@@ -158,6 +171,72 @@ TEST(LineFile, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
     setrlimit(RLIMIT_FSIZE, &old_limit);
     std::signal(SIGXFSZ, old_handler);
     ASSERT_TRUE(err.has_value());
+    EXPECT_EQ(err->detail, write_failure_reason(EFBIG));
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+}
+
+// Whichever step fails, the user reads the cause in Japanese, never the
+// system's English text, and the file is named.
+TEST(LineFile, FailedWriteSaysWhyInWordsTheUserCanActOn) {
+    struct Case {
+        int err;
+        const char* words;
+    };
+    const Case cases[] = {
+        {ENOSPC, "ディスクがいっぱい"},
+        {EDQUOT, "ディスクがいっぱい"},
+        {EACCES, "書き込みの許可"},
+        {EPERM, "書き込みの許可"},
+        {EROFS, "読み取り専用"},
+        {ENOENT, "フォルダが見つかりません"},
+        {ENOTDIR, "フォルダが見つかりません"},
+        {EFBIG, "大きすぎ"},
+        {EIO, "ディスクの読み書き"},
+        {ENAMETOOLONG, "エラー番号 36"},
+    };
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    for (const Case& c : cases) {
+        for (int step = 1; step <= 5; ++step) {
+            fail_file_operation_for_tests(step, c.err);
+            auto e = write_line_file(path, {QStringLiteral("new")});
+            fail_file_operation_for_tests(0);
+            ASSERT_TRUE(e.has_value()) << c.err << " at " << step;
+            EXPECT_EQ(e->path, path);
+            EXPECT_TRUE(e->detail.contains(QString::fromUtf8(c.words)))
+                << c.err << " at " << step << ": " << qPrintable(e->detail);
+            EXPECT_FALSE(e->detail.contains(QRegularExpression(QStringLiteral("[a-z]"))))
+                << qPrintable(e->detail);
+        }
+    }
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+}
+
+TEST(LineFile, AFailedFolderSyncIsNotAFailedSave) {
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    fail_file_operation_for_tests(6);
+    EXPECT_FALSE(write_line_file(path, {QStringLiteral("new")}));
+    fail_file_operation_for_tests(0);
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("new\r\n"));
+}
+
+// A lone CR would end the value early on the next read and shift every
+// later line of the file.
+TEST(LineFile, RefusesAValueHoldingALineBreak) {
+    const QString values[] = {QStringLiteral("a\rb"), QStringLiteral("a\nb"),
+                              QStringLiteral("a\r\n"), QStringLiteral("\r")};
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    for (const QString& v : values) {
+        auto e = write_line_file(path, {QStringLiteral("ok"), QStringLiteral("ok"), v});
+        ASSERT_TRUE(e.has_value()) << qPrintable(v);
+        EXPECT_EQ(e->line, 3);
+        EXPECT_TRUE(e->detail.contains(QStringLiteral("改行"))) << qPrintable(e->detail);
+        EXPECT_FALSE(e->detail.contains(u'\r') || e->detail.contains(u'\n'));
+    }
     EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
 }
 
