@@ -20,13 +20,14 @@ ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error)
             *create_error = made;
     }
     LineFile file = read_line_file(path);
+    l.note_read(path, file.unreadable);
     for (int d = 0; d < kNikkiSlots; ++d)
         l.nikki[d] = d < file.lines.size() ? file.lines.at(d) : QString();
-    if (file.missing) {
-        report.missing = true;
-        return report;
-    }
+    report.missing = file.missing;
+    report.unreadable = file.unreadable;
     report.errors = file.errors;
+    if (file.missing || file.unreadable)
+        return report;
     if (file.lines.size() < kNikkiSlots)
         report.errors.push_back(
             {path, int(file.lines.size()) + 1, QStringLiteral("ファイルが途中で終わっています")});
@@ -34,6 +35,8 @@ ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error)
 }
 
 WriteResult diary_save(const Ledger& l, const QString& year) {
+    if (auto refused = l.refuse_overwrite(diary_file_name(l, year)))
+        return refused;
     QStringList lines;
     lines.reserve(kNikkiSlots);
     for (int d = 0; d < kNikkiSlots; ++d) {

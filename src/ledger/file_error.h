@@ -26,9 +26,11 @@ using WriteResult = std::optional<FileError>; // nullopt when written
 // words they can act on, never the system's English text.
 QString write_failure_reason(int err);
 
-// What a reader found: a missing file, or the problems of a damaged one.
+// What a reader found: a missing file, one that cannot be read, or the
+// problems of a damaged one.
 struct ReadReport {
-    bool missing = false;
+    bool missing = false;    // the file does not exist
+    bool unreadable = false; // it exists but could not be read
     FileErrors errors;
 };
 

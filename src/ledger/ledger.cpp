@@ -100,6 +100,20 @@ void Ledger::budget_totals_recalc() {
     }
 }
 
+void Ledger::note_read(const QString& path, bool unreadable) {
+    unreadable_files.removeAll(path);
+    if (unreadable)
+        unreadable_files.append(path);
+}
+
+WriteResult Ledger::refuse_overwrite(const QString& path) const {
+    if (!unreadable_files.contains(path))
+        return std::nullopt;
+    return FileError{path, 0,
+                     QStringLiteral("読み込めなかったファイルなので、上書きしないで残しています。"
+                                    "読めるように直してから開き直して下さい")};
+}
+
 QString Ledger::path(const QString& file_name) const {
     return app_path + file_name;
 }

@@ -3,6 +3,7 @@
 #include "ledger/file_error.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -90,6 +91,11 @@ struct Ledger {
     bool kidou_chu = false;
     QString open_marker;
 
+    // Files that exist but could not be read at their last load. Writing the
+    // ledger over one would replace what the user has with what was not read,
+    // so saves refuse until a later load reads it.
+    QStringList unreadable_files;
+
     // Adds the effect of entry i to the derived values. An entry whose
     // category, amount or wallet cannot be used adds nothing where the value
     // is missing; the problem is returned so that a loader can report it.
@@ -108,6 +114,11 @@ struct Ledger {
     const HimokuRec* category_of(int i) const;
     int category_index(const QString& himoku_no) const; // -1 when invalid
     static int saifu_index(const QString& saifu_no);    // -1 when invalid
+
+    // Marks `path` as unreadable, or clears the mark after a good read.
+    void note_read(const QString& path, bool unreadable);
+    // A FileError for a save over a file marked unreadable; nullopt otherwise.
+    WriteResult refuse_overwrite(const QString& path) const;
 
     QString month_file_path() const;
     QString path(const QString& file_name) const;

@@ -27,6 +27,16 @@ bool injected_failure() {
     return true;
 }
 
+int g_read_fail_countdown = 0;
+int g_read_fail_errno = EIO;
+
+bool injected_read_failure() {
+    if (g_read_fail_countdown <= 0 || --g_read_fail_countdown != 0)
+        return false;
+    errno = g_read_fail_errno;
+    return true;
+}
+
 QString describe_value(const QString& line) {
     constexpr int kMax = 30;
     return line.size() > kMax ? line.left(kMax) + QStringLiteral("…") : line;
@@ -37,6 +47,52 @@ QString describe_value(const QString& line) {
 void fail_file_operation_for_tests(int nth, int err) {
     g_fail_countdown = nth;
     g_fail_errno = err;
+}
+
+void fail_file_read_for_tests(int nth, int err) {
+    g_read_fail_countdown = nth;
+    g_read_fail_errno = err;
+}
+
+namespace {
+
+QString read_failure_reason(const QString& path, int err) {
+    QString why;
+    if (QFileInfo(path).isDir())
+        why = QStringLiteral("（同じ名前のフォルダがあります）");
+    else if (err == EACCES || err == EPERM)
+        why = QStringLiteral("（読み込みの許可がありません）");
+    else if (err == EIO)
+        why = QStringLiteral("（ディスクの読み込みに失敗しました）");
+    else if (err != 0)
+        why = QStringLiteral("（エラー番号 %1）").arg(err);
+    return QStringLiteral("ファイルはありますが読み込めません") + why;
+}
+
+} // namespace
+
+FileBytes read_file_bytes(const QString& path) {
+    FileBytes result;
+    QFile f(path);
+    errno = 0;
+    if (injected_read_failure() || !f.open(QIODevice::ReadOnly)) {
+        const int err = errno;
+        const QFileInfo info(path);
+        // Only a file that is not there may be created anew; anything standing
+        // at its name (a folder, a file without permission) must be kept.
+        if (!info.exists() && !info.isSymLink())
+            result.missing = true;
+        else
+            result.unreadable = FileError{path, 0, read_failure_reason(path, err)};
+        return result;
+    }
+    errno = 0;
+    result.bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        result.unreadable = FileError{path, 0, read_failure_reason(path, errno)};
+        result.bytes.clear();
+    }
+    return result;
 }
 
 QList<QByteArray> split_lines(const QByteArray& bytes) {
@@ -226,13 +282,15 @@ QStringList split_text_lines(const QString& text) {
 
 LineFile read_line_file(const QString& path) {
     LineFile result;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        result.missing = true;
+    FileBytes file = read_file_bytes(path);
+    if (file.missing || file.unreadable) {
+        result.missing = file.missing;
+        result.unreadable = file.unreadable.has_value();
+        if (file.unreadable)
+            result.errors.push_back(*file.unreadable);
         return result;
     }
-    const QByteArray bytes = f.readAll();
-    f.close();
+    const QByteArray& bytes = file.bytes;
     // CR and LF never occur inside a double-byte character, so a clean file
     // is decoded at once and split afterwards; only a file with bytes that do
     // not round-trip is decoded line by line.

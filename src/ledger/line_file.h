@@ -14,12 +14,21 @@
 namespace kanvelo {
 
 struct LineFile {
-    bool missing = false; // the file does not exist (or cannot be opened)
+    bool missing = false;    // nothing stands at the file's name
+    bool unreadable = false; // something does but cannot be read (reported in errors)
     QStringList lines;
     FileErrors errors; // lines holding bytes that became markers
 };
 
 LineFile read_line_file(const QString& path);
+
+// A whole file as it stands on the disk.
+struct FileBytes {
+    bool missing = false;
+    std::optional<FileError> unreadable; // it exists but could not be read
+    QByteArray bytes;
+};
+FileBytes read_file_bytes(const QString& path);
 
 // Splits raw bytes into lines at CR LF or a lone CR. A final line without a
 // line end counts; a file ending with a line end has no empty last line.
@@ -55,5 +64,8 @@ WriteResult write_file_bytes(const QString& path, const QByteArray& bytes);
 // (open, write, flush, sync, commit and the folder sync each count as one);
 // 0 switches it off. A failed folder sync does not fail the save.
 void fail_file_operation_for_tests(int nth, int err = EIO);
+// Test seam: make the n-th file read from now fail with errno `err`, as if
+// the file (when it exists) could not be read; 0 switches it off.
+void fail_file_read_for_tests(int nth, int err = EIO);
 
 } // namespace kanvelo

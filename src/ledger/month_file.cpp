@@ -117,10 +117,15 @@ ReadReport month_file_read(Ledger& l) {
     ReadReport report;
     const QString path = l.month_file_path();
     LineFile file = read_reported(path, report);
+    l.note_read(path, file.unreadable);
     if (file.missing)
         return report;
-    FileErrors& errors = report.errors;
     l.ledger_reset_month();
+    l.ini_header = kSignature;
+    l.dat_header = kSignature;
+    if (file.unreadable)
+        return report;
+    FileErrors& errors = report.errors;
     LineCursor in(file, path);
 
     auto header = in.next(errors);
@@ -166,6 +171,8 @@ QStringList month_file_lines(const Ledger& l) {
 }
 
 WriteResult month_file_write(const Ledger& l) {
+    if (auto refused = l.refuse_overwrite(l.month_file_path()))
+        return refused;
     return write_line_file(l.month_file_path(), month_file_lines(l));
 }
 

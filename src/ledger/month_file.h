@@ -10,7 +10,9 @@ QString month_file_name(const Ledger& ledger, const QString& nen, const QString&
 
 // Fills the ledger from the month file of nen/tuki. The categories and wallets
 // must already hold the settings file's copies: a damaged file keeps what it
-// read and leaves the rest as it was, and the report names file and line.
+// read and leaves the rest as it was, and the report names file and line. A
+// file that exists but cannot be read leaves an empty month and is marked, so
+// that month_file_write refuses to replace it.
 ReadReport month_file_read(Ledger& ledger);
 
 // Replaces the month file of nen/tuki with the ledger's month.

@@ -44,6 +44,9 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
     }
     if (ini.missing)
         errors.push_back({l.path(kSettingsFile), 0, QStringLiteral("開けませんでした")});
+    // Kept as it stands; a first start works on the defaults in memory.
+    if (ini.unreadable && l.himoku[0].no.isEmpty())
+        set_default_settings(l, today);
     append(errors, ini.errors);
     check_open_month(l, today, errors);
 

@@ -15,6 +15,8 @@ OtherMonth read_other_month(const QString& path) {
         return m;
     }
     m.errors = file.errors;
+    if (file.unreadable)
+        return m;
     if (file.lines.isEmpty()) {
         m.errors.push_back({path, 1, QStringLiteral("ファイルが空です")});
         return m;

@@ -110,7 +110,8 @@ ReadReport settings_read(Ledger& l) {
     ReadReport report;
     const QString path = l.path(kSettingsFile);
     LineFile file = read_reported(path, report);
-    if (file.missing)
+    l.note_read(path, file.unreadable);
+    if (file.missing || file.unreadable)
         return report;
     FileErrors& errors = report.errors;
     LineCursor in(file, path);
@@ -150,18 +151,25 @@ ReadReport settings_read(Ledger& l) {
 }
 
 WriteResult settings_write(const Ledger& l) {
+    if (auto refused = l.refuse_overwrite(l.path(kSettingsFile)))
+        return refused;
     return write_line_file(l.path(kSettingsFile),
                            settings_lines(l, l.ini_header, l.nen, l.tuki, number_form(l.zeiritu)));
 }
 
-WriteResult settings_create(Ledger& l, const QDate& today) {
+void set_default_settings(Ledger& l, const QDate& today) {
     set_default_categories(l);
     set_default_wallets(l);
     l.zeiritu = 5;
-    // Held in the ledger too, so that a folder that cannot be written still
-    // opens the month of today.
+    l.ini_header = kSignature;
     l.nen = format_number(today.year(), QStringLiteral("0000"));
     l.tuki = format_number(today.month(), QStringLiteral("00"));
+}
+
+WriteResult settings_create(Ledger& l, const QDate& today) {
+    // Held in the ledger too, so that a folder that cannot be written still
+    // opens the month of today.
+    set_default_settings(l, today);
     return write_line_file(l.path(kSettingsFile),
                            settings_lines(l, kSignature, l.nen, l.tuki, number_form(5)));
 }
@@ -170,7 +178,7 @@ ReadReport window_file_read(Ledger& l) {
     ReadReport report;
     const QString path = l.path(kWindowFile);
     LineFile file = read_reported(path, report);
-    if (file.missing)
+    if (file.missing || file.unreadable)
         return report;
     FileErrors& errors = report.errors;
     LineCursor in(file, path);
