@@ -96,6 +96,14 @@ struct Ledger {
     // so saves refuse until a later load reads it.
     QStringList unreadable_files;
 
+    // A month file that loaded with problems is copied, unchanged, to this
+    // name in the folder ("~200403.dat.damaged", then "...damaged2", ...) by
+    // the first save over it, so that nothing the reader dropped is lost.
+    // Empty when the month loaded without problems.
+    QString damaged_copy_name;
+    QString damaged_copy_of;           // the month file the copy is of
+    bool damaged_copy_pending = false; // the copy has not been made yet
+
     // Adds the effect of entry i to the derived values. An entry whose
     // category, amount or wallet cannot be used adds nothing where the value
     // is missing; the problem is returned so that a loader can report it.

@@ -5,6 +5,8 @@
 #include "ledger/line_file.h"
 #include "ledger/values.h"
 
+#include <QFileInfo>
+
 namespace kanvelo {
 
 std::optional<double> header_version(const QString& header) {
@@ -118,6 +120,9 @@ ReadReport month_file_read(Ledger& l) {
     const QString path = l.month_file_path();
     LineFile file = read_reported(path, report);
     l.note_read(path, file.unreadable);
+    l.damaged_copy_name.clear();
+    l.damaged_copy_of.clear();
+    l.damaged_copy_pending = false;
     if (file.missing)
         return report;
     l.ledger_reset_month();
@@ -145,6 +150,11 @@ ReadReport month_file_read(Ledger& l) {
     }
     l.ini_header = kSignature;
     l.dat_header = kSignature;
+    if (!errors.empty()) {
+        l.damaged_copy_of = path;
+        l.damaged_copy_name = QFileInfo(damaged_copy_path(path)).fileName();
+        l.damaged_copy_pending = true;
+    }
     return report;
 }
 
@@ -174,6 +184,52 @@ WriteResult month_file_write(const Ledger& l) {
     if (auto refused = l.refuse_overwrite(l.month_file_path()))
         return refused;
     return write_line_file(l.month_file_path(), month_file_lines(l));
+}
+
+QString damaged_copy_path(const QString& month_path) {
+    const QString base = month_path + QStringLiteral(".damaged");
+    for (int n = 1;; ++n) {
+        const QFileInfo candidate(n == 1 ? base : base + QString::number(n));
+        if (!candidate.exists() && !candidate.isSymLink())
+            return candidate.filePath();
+    }
+}
+
+namespace {
+
+// Copies the month file as it stands on the disk, under a name no earlier
+// copy holds, before it is replaced.
+WriteResult keep_damaged_copy(Ledger& l, const QString& path) {
+    const FileBytes original = read_file_bytes(path);
+    if (original.missing)
+        return std::nullopt; // nothing left to keep
+    auto stop = [&](const QString& why) -> WriteResult {
+        return FileError{path, 0,
+                         QStringLiteral("問題のあった元のファイルを「%1」として残せなかったので、"
+                                        "保存をやめました。%2")
+                             .arg(l.damaged_copy_name, why)};
+    };
+    if (original.unreadable)
+        return stop(original.unreadable->detail);
+    const QString target = damaged_copy_path(path);
+    l.damaged_copy_name = QFileInfo(target).fileName();
+    if (auto failed = write_file_bytes(target, original.bytes))
+        return stop(failed->detail);
+    return std::nullopt;
+}
+
+} // namespace
+
+WriteResult month_file_save(Ledger& l) {
+    const QString path = l.month_file_path();
+    if (auto refused = l.refuse_overwrite(path))
+        return refused;
+    if (l.damaged_copy_pending && l.damaged_copy_of == path) {
+        if (auto failed = keep_damaged_copy(l, path))
+            return failed;
+        l.damaged_copy_pending = false;
+    }
+    return month_file_write(l);
 }
 
 WriteResult month_file_create(Ledger& l) {

@@ -68,10 +68,10 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
     return errors;
 }
 
-WriteResult ledger_save_month(const Ledger& l) {
+WriteResult ledger_save_month(Ledger& l) {
     if (auto e = settings_write(l))
         return e;
-    return month_file_write(l);
+    return month_file_save(l);
 }
 
 } // namespace kanvelo

@@ -14,7 +14,8 @@ namespace kanvelo {
 // whatever could be read.
 FileErrors ledger_load(Ledger& ledger, const QDate& today);
 
-// A save: kanvelo.ini, then the month file. Stops at the first file that fails.
-WriteResult ledger_save_month(const Ledger& ledger);
+// A save: kanvelo.ini, then the month file (month_file_save, which keeps a
+// damaged month first). Stops at the first file that fails.
+WriteResult ledger_save_month(Ledger& ledger);
 
 } // namespace kanvelo
