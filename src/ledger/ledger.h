@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace kanvelo {
 
@@ -109,7 +110,27 @@ struct Ledger {
     // is missing; the problem is returned so that a loader can report it.
     std::optional<QString> syusi_apply(int i);
 
-    // Clears the derived values and the entry count before a month is loaded.
+    // Operations on the entries that leave every derived value (category
+    // totals, month totals, wallet balances) as recompute() would. Windows
+    // use these instead of changing kensu or a total themselves.
+
+    // Appends at kensu + 1 and counts it; returns its index, or 0 when the
+    // month already holds kSyusiLimit entries (nothing changes then).
+    int add_entry(const SyusiRec& entry);
+    // Correction of entry i (1..kensu; others are ignored).
+    void replace_entry(int i, const SyusiRec& entry);
+    // Deletion of entry i: the entries after it move up, the freed slot is
+    // cleared.
+    void remove_entry(int i);
+    // The entries in a new order: order[k] is the index (1..kensu) of the
+    // entry that becomes entry k + 1. An order that is not a permutation of
+    // 1..kensu changes nothing.
+    void reorder_entries(const std::vector<int>& order);
+    // Every derived value from scratch, budget totals included.
+    void recompute();
+
+    // Clears the derived values, the entry count and every entry slot before
+    // a month is loaded.
     void ledger_reset_month();
 
     // Month income and expense totals and every wallet balance from scratch.

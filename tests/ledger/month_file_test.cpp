@@ -257,3 +257,26 @@ TEST_F(MonthFileTest, UndecodableBytesInNamesAndDescriptionsSurviveASave) {
     ASSERT_FALSE(month_file_write(l));
     EXPECT_EQ(dir.read_bytes(kMarch), before);
 }
+
+TEST_F(MonthFileTest, AShorterMonthLoadedAfterALongerOneLeavesNoOldEntryBehind) {
+    dir.write_lines(kMarch, month_file_with({entry("20040301", "12", "1", "a", "0"),
+                                             entry("20040302", "12", "2", "b", "0"),
+                                             entry("20040303", "12", "3", "c", "0"),
+                                             entry("20040304", "12", "4", "d", "0"),
+                                             entry("20040305", "12", "5", "e", "0")}));
+    ASSERT_TRUE(month_file_read(l).errors.empty());
+    ASSERT_EQ(l.kensu, 5);
+    l.tuki = QStringLiteral("04");
+    dir.write_lines(QStringLiteral("~200404.dat"),
+                    month_file_with({entry("20040401", "12", "10", "x", "0"),
+                                     entry("20040402", "12", "20", "y", "0"),
+                                     entry("20040403", "12", "30", "z", "0")}));
+    ASSERT_TRUE(month_file_read(l).errors.empty());
+    EXPECT_EQ(l.kensu, 3);
+    for (int i : {4, 5}) {
+        EXPECT_TRUE(l.syusi[i].hiduke.isEmpty()) << i;
+        EXPECT_TRUE(l.syusi[i].kingaku.isEmpty()) << i;
+        EXPECT_TRUE(l.syusi[i].tekiyo.isEmpty()) << i;
+    }
+    EXPECT_EQ(l.sisyutu_goukei, 60);
+}
