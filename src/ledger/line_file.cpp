@@ -123,8 +123,9 @@ constexpr char16_t kMarkerBase = 0xdc00;
 
 bool is_marker_at(const QString& text, qsizetype i) {
     const char16_t c = text.at(i).unicode();
-    return c >= kMarkerBase && c <= kMarkerBase + 0xff &&
-           (i == 0 || !text.at(i - 1).isHighSurrogate());
+    // Reading never makes a marker of CR or LF, which would split the line.
+    return c >= kMarkerBase && c <= kMarkerBase + 0xff && c != kMarkerBase + '\r' &&
+           c != kMarkerBase + '\n' && (i == 0 || !text.at(i - 1).isHighSurrogate());
 }
 
 // The Shift_JIS structure: a lead byte and a trail byte form one character.
