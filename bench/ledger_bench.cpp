@@ -1,5 +1,6 @@
-// Reading, deriving and writing a month of 1000 entries, and reading ten years
-// of other months through the shared reader.
+// Reading, deriving and writing a month of 1000 entries (with and without the
+// disk, clean and damaged), and reading ten years of other months through the
+// shared reader.
 #include "ledger/line_file.h"
 #include "ledger/month_file.h"
 #include "ledger/other_month.h"
@@ -7,8 +8,8 @@
 #include "ledger/values.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 using namespace kanvelo;
@@ -45,6 +46,54 @@ void BM_MonthReadAndWrite(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MonthReadAndWrite)->Unit(benchmark::kMillisecond);
+
+// The same month without the disk: what the save costs before its syncs.
+void BM_MonthReadAndEncode(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    set_default_categories(l);
+    set_default_wallets(l);
+    l.app_path = dir.path() + u'/';
+    l.nen = QStringLiteral("2004");
+    l.tuki = QStringLiteral("03");
+    write_line_file(l.month_file_path(), month_lines(1000));
+    for (auto _ : state) {
+        ReadReport r = month_file_read(l);
+        benchmark::DoNotOptimize(r);
+        auto bytes = encode_cp932(month_file_lines(l).join(QStringLiteral("\r\n")));
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(BM_MonthReadAndEncode)->Unit(benchmark::kMillisecond);
+
+// A month of 1000 entries where every tenth description holds a byte pair the
+// code page cannot decode: those lines take the slow path.
+void BM_DamagedMonthRead(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    set_default_categories(l);
+    set_default_wallets(l);
+    l.app_path = dir.path() + u'/';
+    l.nen = QStringLiteral("2004");
+    l.tuki = QStringLiteral("03");
+    QByteArray bytes;
+    const QStringList lines = month_lines(1000);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        bytes += *encode_cp932(lines.at(i));
+        if (i > 181 && (i - 181) % 50 == 3)
+            bytes += "\x85\x40";
+        bytes += "\r\n";
+    }
+    QFile f(l.month_file_path());
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        state.SkipWithError("could not write the month");
+    f.close();
+    for (auto _ : state) {
+        ReadReport r = month_file_read(l);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_DamagedMonthRead)->Unit(benchmark::kMillisecond);
 
 void BM_Read120OtherMonths(benchmark::State& state) {
     QTemporaryDir dir;

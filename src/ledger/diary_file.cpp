@@ -20,20 +20,23 @@ ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error)
             *create_error = made;
     }
     LineFile file = read_line_file(path);
+    l.note_read(path, file.unreadable);
     for (int d = 0; d < kNikkiSlots; ++d)
         l.nikki[d] = d < file.lines.size() ? file.lines.at(d) : QString();
-    if (file.missing) {
-        report.missing = true;
-        return report;
-    }
+    report.missing = file.missing;
+    report.unreadable = file.unreadable;
     report.errors = file.errors;
+    if (file.missing || file.unreadable)
+        return report;
     if (file.lines.size() < kNikkiSlots)
-        report.errors.push_back({path, int(file.lines.size()) + 1,
-                                 QStringLiteral("ファイルが途中で終わっています")});
+        report.errors.push_back(
+            {path, int(file.lines.size()) + 1, QStringLiteral("ファイルが途中で終わっています")});
     return report;
 }
 
 WriteResult diary_save(const Ledger& l, const QString& year) {
+    if (auto refused = l.refuse_overwrite(diary_file_name(l, year)))
+        return refused;
     QStringList lines;
     lines.reserve(kNikkiSlots);
     for (int d = 0; d < kNikkiSlots; ++d) {
@@ -44,6 +47,8 @@ WriteResult diary_save(const Ledger& l, const QString& year) {
     return write_line_file(diary_file_name(l, year), lines);
 }
 
-int diary_day_index(const QDate& date) { return date.dayOfYear() - 1; }
+int diary_day_index(const QDate& date) {
+    return date.dayOfYear() - 1;
+}
 
 } // namespace kanvelo

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 #include <vector>
 
@@ -23,9 +22,15 @@ struct FileError {
 using FileErrors = std::vector<FileError>;
 using WriteResult = std::optional<FileError>; // nullopt when written
 
-// What a reader found: a missing file, or the problems of a damaged one.
+// What the user is told when writing failed with errno `err`: the cause in
+// words they can act on, never the system's English text.
+QString write_failure_reason(int err);
+
+// What a reader found: a missing file, one that cannot be read, or the
+// problems of a damaged one.
 struct ReadReport {
-    bool missing = false;
+    bool missing = false;    // the file does not exist
+    bool unreadable = false; // it exists but could not be read
     FileErrors errors;
 };
 

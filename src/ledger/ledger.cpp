@@ -1,6 +1,9 @@
 #include "ledger/ledger.h"
 
+#include "ledger/guards.h"
 #include "ledger/values.h"
+
+#include <algorithm>
 
 namespace kanvelo {
 
@@ -10,17 +13,11 @@ bool HimokuRec::is_income() const {
 }
 
 int Ledger::category_index(const QString& himoku_no) const {
-    auto v = to_number(himoku_no);
-    if (!v || *v != static_cast<int>(*v) || *v < 1 || *v > kHimokuCount)
-        return -1;
-    return static_cast<int>(*v) - 1;
+    return himoku_slot(himoku_no).value_or(-1);
 }
 
 int Ledger::saifu_index(const QString& saifu_no) {
-    auto v = to_number(saifu_no);
-    if (!v || *v != static_cast<int>(*v) || *v < 0 || *v >= kSaifuCount)
-        return -1;
-    return static_cast<int>(*v);
+    return saifu_slot(saifu_no).value_or(-1);
 }
 
 const HimokuRec* Ledger::category_of(int i) const {
@@ -53,18 +50,76 @@ std::optional<QString> apply_to_totals(Ledger& l, int c, double k, const QString
     return std::nullopt;
 }
 
+// The effect of one entry on every derived value, added once (sign 1) or
+// taken back (sign -1). A category or amount that cannot be used adds nothing.
+std::optional<QString> apply_entry(Ledger& l, const SyusiRec& s, double sign) {
+    const auto c = himoku_slot(s.himoku_no);
+    if (!c)
+        return QStringLiteral("費目の番号「%1」が正しくありません").arg(s.himoku_no);
+    const auto k = amount_value(s.kingaku);
+    if (!k)
+        return amount_problem(s.kingaku);
+    l.himoku[*c].jisseki += sign * *k;
+    return apply_to_totals(l, *c, sign * *k, s.saifu_no);
+}
+
 } // namespace
 
 std::optional<QString> Ledger::syusi_apply(int i) {
-    const SyusiRec& s = syusi[i];
-    int c = category_index(s.himoku_no);
-    if (c < 0)
-        return QStringLiteral("費目の番号「%1」が正しくありません").arg(s.himoku_no);
-    auto k = to_number(s.kingaku);
-    if (!k)
-        return QStringLiteral("金額「%1」が数字ではありません").arg(s.kingaku);
-    himoku[c].jisseki += *k;
-    return apply_to_totals(*this, c, *k, s.saifu_no);
+    return apply_entry(*this, syusi[i], 1);
+}
+
+int Ledger::add_entry(const SyusiRec& entry) {
+    if (kensu >= kSyusiLimit)
+        return 0;
+    syusi[++kensu] = entry;
+    apply_entry(*this, entry, 1);
+    return kensu;
+}
+
+void Ledger::replace_entry(int i, const SyusiRec& entry) {
+    if (i < 1 || i > kensu)
+        return;
+    apply_entry(*this, syusi[i], -1);
+    syusi[i] = entry;
+    apply_entry(*this, entry, 1);
+}
+
+void Ledger::remove_entry(int i) {
+    if (i < 1 || i > kensu)
+        return;
+    apply_entry(*this, syusi[i], -1);
+    std::move(syusi.begin() + i + 1, syusi.begin() + kensu + 1, syusi.begin() + i);
+    syusi[kensu] = SyusiRec{};
+    --kensu;
+}
+
+void Ledger::reorder_entries(const std::vector<int>& order) {
+    if (order.size() != std::size_t(kensu))
+        return;
+    std::vector<bool> seen(kensu + 1, false);
+    for (int from : order) {
+        if (from < 1 || from > kensu || seen[from])
+            return;
+        seen[from] = true;
+    }
+    std::vector<SyusiRec> sorted;
+    sorted.reserve(order.size());
+    for (int from : order)
+        sorted.push_back(std::move(syusi[from]));
+    std::move(sorted.begin(), sorted.end(), syusi.begin() + 1);
+}
+
+void Ledger::recompute() {
+    for (HimokuRec& h : himoku)
+        h.jisseki = 0;
+    syunyu_goukei = 0;
+    sisyutu_goukei = 0;
+    for (SaifuRec& w : saifu)
+        w.zankin = 0;
+    for (int i = 1; i <= kensu; ++i)
+        apply_entry(*this, syusi[i], 1);
+    budget_totals_recalc();
 }
 
 void Ledger::ledger_reset_month() {
@@ -77,6 +132,9 @@ void Ledger::ledger_reset_month() {
     yosan_syunyu_goukei = 0;
     yosan_sisyutu_goukei = 0;
     kensu = 0;
+    // An entry of the month loaded before must never show through a slot
+    // behind the new month's last entry.
+    syusi.fill(SyusiRec{});
 }
 
 void Ledger::month_recalc() {
@@ -86,7 +144,7 @@ void Ledger::month_recalc() {
         w.zankin = 0;
     for (int i = 1; i <= kensu; ++i) {
         int c = category_index(syusi[i].himoku_no);
-        auto k = to_number(syusi[i].kingaku);
+        auto k = amount_value(syusi[i].kingaku);
         if (c < 0 || !k)
             continue;
         apply_to_totals(*this, c, *k, syusi[i].saifu_no);
@@ -100,12 +158,28 @@ void Ledger::budget_totals_recalc() {
         const HimokuRec& h = himoku[c];
         if (h.yosan_kingaku.isEmpty())
             continue;
-        double v = number_or_zero(h.yosan_kingaku);
+        const double v = amount_value(h.yosan_kingaku).value_or(0);
         (h.is_income() ? yosan_syunyu_goukei : yosan_sisyutu_goukei) += v;
     }
 }
 
-QString Ledger::path(const QString& file_name) const { return app_path + file_name; }
+void Ledger::note_read(const QString& path, bool unreadable) {
+    unreadable_files.removeAll(path);
+    if (unreadable)
+        unreadable_files.append(path);
+}
+
+WriteResult Ledger::refuse_overwrite(const QString& path) const {
+    if (!unreadable_files.contains(path))
+        return std::nullopt;
+    return FileError{path, 0,
+                     QStringLiteral("読み込めなかったファイルなので、上書きしないで残しています。"
+                                    "読めるように直してから開き直して下さい")};
+}
+
+QString Ledger::path(const QString& file_name) const {
+    return app_path + file_name;
+}
 
 QString Ledger::month_file_path() const {
     return path(u'~' + nen + tuki + QStringLiteral(".dat"));

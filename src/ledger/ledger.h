@@ -3,16 +3,17 @@
 #include "ledger/file_error.h"
 
 #include <QString>
-
+#include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace kanvelo {
 
-inline constexpr int kHimokuCount = 30;   // categories in use, slots 0..29
-inline constexpr int kSaifuCount = 15;    // wallets and accounts, slots 0..14
-inline constexpr int kSyusiLimit = 1000;  // entries, slots 1..kensu
-inline constexpr int kNikkiSlots = 366;   // diary days kept in a year's file
+inline constexpr int kHimokuCount = 30;    // categories in use, slots 0..29
+inline constexpr int kSaifuCount = 15;     // wallets and accounts, slots 0..14
+inline constexpr int kSyusiLimit = 1000;   // entries, slots 1..kensu
+inline constexpr int kNikkiSlots = 366;    // diary days kept in a year's file
 inline constexpr int kTransferHimoku = 30; // "財布<=>口座"
 
 // The header line of every file the program writes.
@@ -93,12 +94,45 @@ struct Ledger {
     bool kidou_chu = false;
     QString open_marker;
 
+    // Files that exist but could not be read at their last load. Writing the
+    // ledger over one would replace what the user has with what was not read,
+    // so saves refuse until a later load reads it.
+    QStringList unreadable_files;
+
+    // A month file that loaded with problems is copied, unchanged, to this
+    // name in the folder ("~200403.dat.damaged", then "...damaged2", ...) by
+    // the first save over it, so that nothing the reader dropped is lost.
+    // Empty when the month loaded without problems.
+    QString damaged_copy_name;
+    QString damaged_copy_of;           // the month file the copy is of
+    bool damaged_copy_pending = false; // the copy has not been made yet
+
     // Adds the effect of entry i to the derived values. An entry whose
     // category, amount or wallet cannot be used adds nothing where the value
     // is missing; the problem is returned so that a loader can report it.
     std::optional<QString> syusi_apply(int i);
 
-    // Clears the derived values and the entry count before a month is loaded.
+    // Operations on the entries that leave every derived value (category
+    // totals, month totals, wallet balances) as recompute() would. Windows
+    // use these instead of changing kensu or a total themselves.
+
+    // Appends at kensu + 1 and counts it; returns its index, or 0 when the
+    // month already holds kSyusiLimit entries (nothing changes then).
+    int add_entry(const SyusiRec& entry);
+    // Correction of entry i (1..kensu; others are ignored).
+    void replace_entry(int i, const SyusiRec& entry);
+    // Deletion of entry i: the entries after it move up, the freed slot is
+    // cleared.
+    void remove_entry(int i);
+    // The entries in a new order: order[k] is the index (1..kensu) of the
+    // entry that becomes entry k + 1. An order that is not a permutation of
+    // 1..kensu changes nothing.
+    void reorder_entries(const std::vector<int>& order);
+    // Every derived value from scratch, budget totals included.
+    void recompute();
+
+    // Clears the derived values, the entry count and every entry slot before
+    // a month is loaded.
     void ledger_reset_month();
 
     // Month income and expense totals and every wallet balance from scratch.
@@ -111,6 +145,11 @@ struct Ledger {
     const HimokuRec* category_of(int i) const;
     int category_index(const QString& himoku_no) const; // -1 when invalid
     static int saifu_index(const QString& saifu_no);    // -1 when invalid
+
+    // Marks `path` as unreadable, or clears the mark after a good read.
+    void note_read(const QString& path, bool unreadable);
+    // A FileError for a save over a file marked unreadable; nullopt otherwise.
+    WriteResult refuse_overwrite(const QString& path) const;
 
     QString month_file_path() const;
     QString path(const QString& file_name) const;

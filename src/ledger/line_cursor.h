@@ -40,6 +40,7 @@ private:
 inline LineFile read_reported(const QString& path, ReadReport& report) {
     LineFile file = read_line_file(path);
     report.missing = file.missing;
+    report.unreadable = file.unreadable;
     report.errors = file.errors;
     return file;
 }

@@ -1,9 +1,13 @@
 #include "ledger/line_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace kanvelo {
 
@@ -12,12 +16,25 @@ namespace {
 constexpr const char* kCodec = "windows-31j";
 
 int g_fail_countdown = 0;
+int g_fail_errno = EIO;
 
-// True when the operation should fail because a test asked for it.
+// True when the operation should fail because a test asked for it; errno is
+// then the error the test chose.
 bool injected_failure() {
-    if (g_fail_countdown <= 0)
+    if (g_fail_countdown <= 0 || --g_fail_countdown != 0)
         return false;
-    return --g_fail_countdown == 0;
+    errno = g_fail_errno;
+    return true;
+}
+
+int g_read_fail_countdown = 0;
+int g_read_fail_errno = EIO;
+
+bool injected_read_failure() {
+    if (g_read_fail_countdown <= 0 || --g_read_fail_countdown != 0)
+        return false;
+    errno = g_read_fail_errno;
+    return true;
 }
 
 QString describe_value(const QString& line) {
@@ -27,7 +44,56 @@ QString describe_value(const QString& line) {
 
 } // namespace
 
-void fail_file_operation_for_tests(int nth) { g_fail_countdown = nth; }
+void fail_file_operation_for_tests(int nth, int err) {
+    g_fail_countdown = nth;
+    g_fail_errno = err;
+}
+
+void fail_file_read_for_tests(int nth, int err) {
+    g_read_fail_countdown = nth;
+    g_read_fail_errno = err;
+}
+
+namespace {
+
+QString read_failure_reason(const QString& path, int err) {
+    QString why;
+    if (QFileInfo(path).isDir())
+        why = QStringLiteral("（同じ名前のフォルダがあります）");
+    else if (err == EACCES || err == EPERM)
+        why = QStringLiteral("（読み込みの許可がありません）");
+    else if (err == EIO)
+        why = QStringLiteral("（ディスクの読み込みに失敗しました）");
+    else if (err != 0)
+        why = QStringLiteral("（エラー番号 %1）").arg(err);
+    return QStringLiteral("ファイルはありますが読み込めません") + why;
+}
+
+} // namespace
+
+FileBytes read_file_bytes(const QString& path) {
+    FileBytes result;
+    QFile f(path);
+    errno = 0;
+    if (injected_read_failure() || !f.open(QIODevice::ReadOnly)) {
+        const int err = errno;
+        const QFileInfo info(path);
+        // Only a file that is not there may be created anew; anything standing
+        // at its name (a folder, a file without permission) must be kept.
+        if (!info.exists() && !info.isSymLink())
+            result.missing = true;
+        else
+            result.unreadable = FileError{path, 0, read_failure_reason(path, err)};
+        return result;
+    }
+    errno = 0;
+    result.bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        result.unreadable = FileError{path, 0, read_failure_reason(path, errno)};
+        result.bytes.clear();
+    }
+    return result;
+}
 
 QList<QByteArray> split_lines(const QByteArray& bytes) {
     QList<QByteArray> out;
@@ -46,32 +112,132 @@ QList<QByteArray> split_lines(const QByteArray& bytes) {
     return out;
 }
 
-QString decode_cp932(const QByteArray& bytes, bool* ok) {
-    QStringDecoder dec(kCodec, QStringConverter::Flag::Stateless);
-    QString s = dec.decode(bytes);
-    if (ok)
-        *ok = !dec.hasError();
-    return s;
-}
-
 namespace {
 
-// Encodes without substitution: ICU maps a few characters outside the code
-// page (private-use ones among them) onto a code of another character, so the
-// result must also decode back to the same text.
+// Bytes that do not come back from the code page as the same bytes are held
+// as one lone low surrogate per byte (U+DC00 + byte), as Python's
+// surrogateescape does. Code page 932 decodes to the BMP only and a user
+// cannot type a lone surrogate, so the markers are never ambiguous, and the
+// writer turns each back into its byte: a damaged file saves unchanged.
+constexpr char16_t kMarkerBase = 0xdc00;
+
+bool is_marker_at(const QString& text, qsizetype i) {
+    const char16_t c = text.at(i).unicode();
+    // Reading never makes a marker of CR or LF, which would split the line.
+    return c >= kMarkerBase && c <= kMarkerBase + 0xff && c != kMarkerBase + '\r' &&
+           c != kMarkerBase + '\n' && (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+// The Shift_JIS structure: a lead byte and a trail byte form one character.
+bool is_lead(uchar b) {
+    return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
+}
+bool is_trail(uchar b) {
+    return b >= 0x40 && b <= 0xfc && b != 0x7f;
+}
+
+// One pair of converters for a whole file; ICU converters are slow to open.
+class Cp932 {
+public:
+    // The bytes as text when they decode without error and encode back to the
+    // same bytes; nullopt otherwise.
+    std::optional<QString> exact(QByteArrayView bytes) {
+        QString text = dec_.decode(bytes);
+        if (failed(dec_))
+            return std::nullopt;
+        const QByteArray back = enc_.encode(text);
+        if (failed(enc_) || back != bytes)
+            return std::nullopt;
+        return text;
+    }
+
+    // Decodes one line, character by character where it must: every unit that
+    // does not round-trip becomes markers. `clean` is false when some did.
+    QString decode_line(QByteArrayView raw, bool* clean) {
+        if (auto text = exact(raw)) {
+            *clean = true;
+            return *text;
+        }
+        *clean = false;
+        QString out;
+        out.reserve(raw.size());
+        const qsizetype n = raw.size();
+        for (qsizetype i = 0; i < n;) {
+            const uchar b = uchar(raw.at(i));
+            const qsizetype len =
+                (is_lead(b) && i + 1 < n && is_trail(uchar(raw.at(i + 1)))) ? 2 : 1;
+            const QByteArrayView unit = raw.sliced(i, len);
+            if (auto ch = exact(unit)) {
+                out += *ch;
+            } else {
+                for (char byte : unit)
+                    out += QChar(char16_t(kMarkerBase + uchar(byte)));
+            }
+            i += len;
+        }
+        return out;
+    }
+
+    // Encodes without substitution: ICU maps a few characters outside the
+    // code page (private-use ones among them) onto a code of another
+    // character, so the result must also decode back to the same text.
+    std::optional<QByteArray> encode_plain(QStringView text) {
+        QByteArray out = enc_.encode(text);
+        if (failed(enc_))
+            return std::nullopt;
+        const QString back = dec_.decode(out);
+        if (failed(dec_) || back != text)
+            return std::nullopt;
+        return out;
+    }
+
+private:
+    // Qt 6.4's resetState() leaves an ICU converter's error flag set, so a
+    // converter that saw an error is replaced for the next call.
+    template <class Converter> static bool failed(Converter& c) {
+        if (!c.hasError())
+            return false;
+        c = Converter(kCodec, QStringConverter::Flag::Stateless);
+        return true;
+    }
+
+    QStringDecoder dec_{kCodec, QStringConverter::Flag::Stateless};
+    QStringEncoder enc_{kCodec, QStringConverter::Flag::Stateless};
+};
+
+// encode_plain, with each marker written as the byte it stands for.
 std::optional<QByteArray> encode_exact(const QString& text) {
-    QStringEncoder enc(kCodec, QStringConverter::Flag::Stateless);
-    QByteArray out = enc.encode(text);
-    if (enc.hasError())
+    Cp932 codec;
+    qsizetype run = 0;
+    QByteArray out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!is_marker_at(text, i))
+            continue;
+        auto part = codec.encode_plain(QStringView(text).sliced(run, i - run));
+        if (!part)
+            return std::nullopt;
+        out += *part;
+        out += char(text.at(i).unicode() - kMarkerBase);
+        run = i + 1;
+    }
+    if (run == 0)
+        return codec.encode_plain(text);
+    auto part = codec.encode_plain(QStringView(text).sliced(run));
+    if (!part)
         return std::nullopt;
-    QStringDecoder dec(kCodec, QStringConverter::Flag::Stateless);
-    QString back = dec.decode(out);
-    if (dec.hasError() || back != text)
-        return std::nullopt;
-    return out;
+    return out + *part;
 }
 
 } // namespace
+
+QString decode_cp932(const QByteArray& bytes, bool* ok) {
+    Cp932 codec;
+    bool clean = true;
+    QString s = codec.decode_line(bytes, &clean);
+    if (ok)
+        *ok = clean;
+    return s;
+}
 
 std::optional<QByteArray> encode_cp932(const QString& text, QString* bad) {
     auto out = encode_exact(text);
@@ -81,10 +247,13 @@ std::optional<QByteArray> encode_cp932(const QString& text, QString* bad) {
 }
 
 QString first_unstorable(const QString& text) {
+    Cp932 codec;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (is_marker_at(text, i))
+            continue;
         qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         QString ch = text.mid(i, len);
-        if (!encode_exact(ch))
+        if (!codec.encode_plain(ch))
             return ch;
         i += len - 1;
     }
@@ -114,32 +283,96 @@ QStringList split_text_lines(const QString& text) {
 
 LineFile read_line_file(const QString& path) {
     LineFile result;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        result.missing = true;
+    FileBytes file = read_file_bytes(path);
+    if (file.missing || file.unreadable) {
+        result.missing = file.missing;
+        result.unreadable = file.unreadable.has_value();
+        if (file.unreadable)
+            result.errors.push_back(*file.unreadable);
         return result;
     }
-    const QByteArray bytes = f.readAll();
-    f.close();
-    // CR and LF never occur inside a double-byte character, so the whole file
-    // can be decoded at once and split afterwards.
-    bool ok = true;
-    result.lines = split_text_lines(decode_cp932(bytes, &ok));
-    if (ok)
+    const QByteArray& bytes = file.bytes;
+    // CR and LF never occur inside a double-byte character, so a clean file
+    // is decoded at once and split afterwards; only a file with bytes that do
+    // not round-trip is decoded line by line.
+    Cp932 codec;
+    if (auto text = codec.exact(bytes)) {
+        result.lines = split_text_lines(*text);
         return result;
+    }
     const QList<QByteArray> raw = split_lines(bytes);
-    result.lines.clear();
+    result.lines.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        bool line_ok = true;
-        result.lines.append(decode_cp932(raw.at(i), &line_ok));
-        if (!line_ok)
+        bool clean = true;
+        result.lines.append(codec.decode_line(raw.at(i), &clean));
+        if (!clean)
             result.errors.push_back(
                 {path, int(i + 1), QStringLiteral("Shift_JISとして読めない文字があります")});
     }
     return result;
 }
 
+namespace {
+
+// The rename that replaced the file is on the disk only once its folder is.
+// A failure here does not undo the save, so it is not reported.
+void sync_folder(const QString& path) {
+    if (injected_failure())
+        return;
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+WriteResult write_file_bytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    // errno is taken before cancelWriting(), whose own calls may change it.
+    auto fail = [&](int err) -> WriteResult {
+        if (err == 0 && QFileInfo(path).isDir())
+            err = EISDIR;
+        f.cancelWriting();
+        return FileError{path, 0, write_failure_reason(err)};
+    };
+    errno = 0;
+    if (injected_failure() || !f.open(QIODevice::WriteOnly))
+        return fail(errno);
+    errno = 0;
+    if (injected_failure() || f.write(bytes) != bytes.size())
+        return fail(errno);
+    // QSaveFile::commit() can report success on a full disk; check the flush.
+    errno = 0;
+    if (injected_failure() || !f.flush() || f.error() != QFileDevice::NoError)
+        return fail(errno);
+    // commit() syncs too but ignores a failure, and a full disk or a bad
+    // sector may show only here: the old file must stay then.
+    errno = 0;
+    if (injected_failure() || ::fsync(f.handle()) != 0)
+        return fail(errno);
+    errno = 0;
+    if (injected_failure() || !f.commit())
+        return fail(errno);
+    sync_folder(path);
+    return std::nullopt;
+}
+
 WriteResult write_line_file(const QString& path, const QStringList& lines) {
+    // A line break inside a value would split it on the next read and shift
+    // every later line of the file.
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        if (!line.contains(u'\r') && !line.contains(u'\n'))
+            continue;
+        QString shown = line;
+        shown.replace(u'\r', u' ').replace(u'\n', u' ');
+        return FileError{path, int(i + 1),
+                         QStringLiteral("「%1」に改行が入っているので保存できません")
+                             .arg(describe_value(shown))};
+    }
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
@@ -155,24 +388,7 @@ WriteResult write_line_file(const QString& path, const QStringList& lines) {
         }
         return FileError{path, 0, QStringLiteral("保存できない文字があります")};
     }
-    const QByteArray& bytes = *encoded;
-
-    QSaveFile f(path);
-    auto fail = [&](const QString& what) -> WriteResult {
-        QString reason = f.errorString();
-        f.cancelWriting();
-        return FileError{path, 0, what + (reason.isEmpty() ? QString() : u'（' + reason + u'）')};
-    };
-    if (injected_failure() || !f.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("書き込み用に開けませんでした"));
-    if (injected_failure() || f.write(bytes) != bytes.size())
-        return fail(QStringLiteral("書き込めませんでした"));
-    // QSaveFile::commit() can report success on a full disk; check the flush.
-    if (injected_failure() || !f.flush() || f.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("書き込めませんでした"));
-    if (injected_failure() || !f.commit())
-        return FileError{path, 0, QStringLiteral("保存を完了できませんでした（%1）").arg(f.errorString())};
-    return std::nullopt;
+    return write_file_bytes(path, *encoded);
 }
 
 } // namespace kanvelo

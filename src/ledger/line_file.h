@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
+#include <cerrno>
 #include <optional>
 
 // Every file of the program is text in code page 932 (Shift_JIS as Windows
@@ -14,33 +14,58 @@
 namespace kanvelo {
 
 struct LineFile {
-    bool missing = false; // the file does not exist (or cannot be opened)
+    bool missing = false;    // nothing stands at the file's name
+    bool unreadable = false; // something does but cannot be read (reported in errors)
     QStringList lines;
-    FileErrors errors; // bytes that are not code page 932, by line
+    FileErrors errors; // lines holding bytes that became markers
 };
 
 LineFile read_line_file(const QString& path);
+
+// A whole file as it stands on the disk.
+struct FileBytes {
+    bool missing = false;
+    std::optional<FileError> unreadable; // it exists but could not be read
+    QByteArray bytes;
+};
+FileBytes read_file_bytes(const QString& path);
 
 // Splits raw bytes into lines at CR LF or a lone CR. A final line without a
 // line end counts; a file ending with a line end has no empty last line.
 QList<QByteArray> split_lines(const QByteArray& bytes);
 
 // Replaces the file atomically with the lines, each ended by CR LF. Fails,
-// naming the file and the value, when a line holds a character code page 932
-// cannot store; the old file is then left whole.
+// naming the file and the line, when a line holds a character code page 932
+// cannot store or a line break; the old file is then left whole.
 WriteResult write_line_file(const QString& path, const QStringList& lines);
 
-// Encodes text as code page 932. Returns nullopt when some character cannot be
-// stored; `bad` then receives the first such character.
+// Bytes that do not decode to a character which encodes back to the very same
+// bytes (damage, or a code that duplicates another one) are held as markers,
+// one lone low surrogate U+DC00 + byte per byte, and written back as that
+// byte. A file therefore saves byte for byte as it was read.
+
+// Encodes text as code page 932, markers as their bytes. Returns nullopt when
+// some character cannot be stored; `bad` then receives the first such one.
 std::optional<QByteArray> encode_cp932(const QString& text, QString* bad = nullptr);
-// Decodes one line; `ok` is false when the bytes are not code page 932.
+// Decodes one line; `ok` is false when some bytes became markers.
 QString decode_cp932(const QByteArray& bytes, bool* ok = nullptr);
 
 // The first character of `text` that code page 932 cannot store, or empty.
+// Markers can be stored.
 QString first_unstorable(const QString& text);
 
-// Test seam: make the n-th file operation from now fail (open, write, flush
-// and commit each count as one); 0 switches it off.
-void fail_file_operation_for_tests(int nth);
+// The core of write_line_file for bytes that are ready: replaces the file
+// atomically and durably (the new file is on the disk before it takes the old
+// one's place, and the folder after). A failure names the file and says why
+// in words for the user; the old file is then left whole.
+WriteResult write_file_bytes(const QString& path, const QByteArray& bytes);
+
+// Test seam: make the n-th file operation from now fail with errno `err`
+// (open, write, flush, sync, commit and the folder sync each count as one);
+// 0 switches it off. A failed folder sync does not fail the save.
+void fail_file_operation_for_tests(int nth, int err = EIO);
+// Test seam: make the n-th file read from now fail with errno `err`, as if
+// the file (when it exists) could not be read; 0 switches it off.
+void fail_file_read_for_tests(int nth, int err = EIO);
 
 } // namespace kanvelo

@@ -1,13 +1,16 @@
 #include "ledger/month_file.h"
 
+#include "ledger/guards.h"
 #include "ledger/line_cursor.h"
 #include "ledger/line_file.h"
 #include "ledger/values.h"
 
+#include <QFileInfo>
+
 namespace kanvelo {
 
 std::optional<double> header_version(const QString& header) {
-    return to_number(header.mid(4, 4));
+    return number_in(header.mid(4, 4), 0, 9999);
 }
 
 QString month_file_name(const Ledger& ledger, const QString& nen, const QString& tuki) {
@@ -30,14 +33,15 @@ bool read_categories(Ledger& l, LineCursor& in, FileErrors& errors) {
         }
         const int kubun_line = in.line_no() - 2;
         if (!is_number(h.kubun))
-            errors.push_back({in.path(), kubun_line,
-                              QStringLiteral("収入・支出の区分「%1」が数字ではありません").arg(h.kubun)});
+            errors.push_back(
+                {in.path(), kubun_line,
+                 QStringLiteral("収入・支出の区分「%1」が数字ではありません").arg(h.kubun)});
         if (h.yosan_kingaku.isEmpty())
             continue;
-        auto budget = to_number(h.yosan_kingaku);
+        auto budget = amount_value(h.yosan_kingaku);
         if (!budget) {
             errors.push_back({in.path(), kubun_line - 1,
-                              QStringLiteral("予算「%1」が数字ではありません").arg(h.yosan_kingaku)});
+                              QStringLiteral("予算の") + amount_problem(h.yosan_kingaku)});
             continue;
         }
         (h.is_income() ? l.yosan_syunyu_goukei : l.yosan_sisyutu_goukei) += *budget;
@@ -71,7 +75,7 @@ void read_entries(Ledger& l, LineCursor& in, int fields, bool headerless, FileEr
         s.saifu_no = values[4];
         if (headerless || s.saifu_no.isEmpty())
             s.saifu_no = number_form(0);
-        if (headerless && to_number(s.himoku_no) == 30.0)
+        if (headerless && himoku_slot(s.himoku_no) == kTransferHimoku - 1)
             s.himoku_no = number_form(29);
         if (auto problem = l.syusi_apply(i))
             errors.push_back({in.path(), block_line, *problem});
@@ -79,8 +83,9 @@ void read_entries(Ledger& l, LineCursor& in, int fields, bool headerless, FileEr
         ++i;
     }
     if (!in.at_end())
-        errors.push_back({in.path(), in.line_no(),
-                          QStringLiteral("%1件を超える収支データは読み込めません").arg(kSyusiLimit)});
+        errors.push_back(
+            {in.path(), in.line_no(),
+             QStringLiteral("%1件を超える収支データは読み込めません").arg(kSyusiLimit)});
 }
 
 void read_headerless(Ledger& l, LineCursor& in, FileErrors& errors) {
@@ -114,10 +119,18 @@ ReadReport month_file_read(Ledger& l) {
     ReadReport report;
     const QString path = l.month_file_path();
     LineFile file = read_reported(path, report);
+    l.note_read(path, file.unreadable);
+    l.damaged_copy_name.clear();
+    l.damaged_copy_of.clear();
+    l.damaged_copy_pending = false;
     if (file.missing)
         return report;
-    FileErrors& errors = report.errors;
     l.ledger_reset_month();
+    l.ini_header = kSignature;
+    l.dat_header = kSignature;
+    if (file.unreadable)
+        return report;
+    FileErrors& errors = report.errors;
     LineCursor in(file, path);
 
     auto header = in.next(errors);
@@ -137,6 +150,11 @@ ReadReport month_file_read(Ledger& l) {
     }
     l.ini_header = kSignature;
     l.dat_header = kSignature;
+    if (!errors.empty()) {
+        l.damaged_copy_of = path;
+        l.damaged_copy_name = QFileInfo(damaged_copy_path(path)).fileName();
+        l.damaged_copy_pending = true;
+    }
     return report;
 }
 
@@ -153,14 +171,65 @@ QStringList month_file_lines(const Ledger& l) {
     const QString amount_pattern = QStringLiteral("#,##0");
     for (int i = 1; i <= l.kensu; ++i) {
         const SyusiRec& s = l.syusi[i];
-        out << s.hiduke << s.himoku_no << format_value(s.kingaku, amount_pattern) << s.tekiyo
-            << s.saifu_no;
+        // An amount that cannot be used is written as held, so that saving
+        // a damaged month does not change it.
+        const auto k = amount_value(s.kingaku);
+        out << s.hiduke << s.himoku_no << (k ? format_number(*k, amount_pattern) : s.kingaku)
+            << s.tekiyo << s.saifu_no;
     }
     return out;
 }
 
 WriteResult month_file_write(const Ledger& l) {
+    if (auto refused = l.refuse_overwrite(l.month_file_path()))
+        return refused;
     return write_line_file(l.month_file_path(), month_file_lines(l));
+}
+
+QString damaged_copy_path(const QString& month_path) {
+    const QString base = month_path + QStringLiteral(".damaged");
+    for (int n = 1;; ++n) {
+        const QFileInfo candidate(n == 1 ? base : base + QString::number(n));
+        if (!candidate.exists() && !candidate.isSymLink())
+            return candidate.filePath();
+    }
+}
+
+namespace {
+
+// Copies the month file as it stands on the disk, under a name no earlier
+// copy holds, before it is replaced.
+WriteResult keep_damaged_copy(Ledger& l, const QString& path) {
+    const FileBytes original = read_file_bytes(path);
+    if (original.missing)
+        return std::nullopt; // nothing left to keep
+    auto stop = [&](const QString& why) -> WriteResult {
+        return FileError{path, 0,
+                         QStringLiteral("問題のあった元のファイルを「%1」として残せなかったので、"
+                                        "保存をやめました。%2")
+                             .arg(l.damaged_copy_name, why)};
+    };
+    if (original.unreadable)
+        return stop(original.unreadable->detail);
+    const QString target = damaged_copy_path(path);
+    l.damaged_copy_name = QFileInfo(target).fileName();
+    if (auto failed = write_file_bytes(target, original.bytes))
+        return stop(failed->detail);
+    return std::nullopt;
+}
+
+} // namespace
+
+WriteResult month_file_save(Ledger& l) {
+    const QString path = l.month_file_path();
+    if (auto refused = l.refuse_overwrite(path))
+        return refused;
+    if (l.damaged_copy_pending && l.damaged_copy_of == path) {
+        if (auto failed = keep_damaged_copy(l, path))
+            return failed;
+        l.damaged_copy_pending = false;
+    }
+    return month_file_write(l);
 }
 
 WriteResult month_file_create(Ledger& l) {

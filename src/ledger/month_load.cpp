@@ -1,5 +1,6 @@
 #include "ledger/month_load.h"
 
+#include "ledger/guards.h"
 #include "ledger/month_file.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
@@ -8,23 +9,24 @@ namespace kanvelo {
 
 namespace {
 
-void append(FileErrors& to, const FileErrors& from) { to.insert(to.end(), from.begin(), from.end()); }
+void append(FileErrors& to, const FileErrors& from) {
+    to.insert(to.end(), from.begin(), from.end());
+}
 
 // The open month names the month file, so it must be a real year and month:
 // a damaged or hand-edited value opens the month of today instead of a file
 // such as "~abcd13.dat".
 void check_open_month(Ledger& l, const QDate& today, FileErrors& errors) {
-    const auto year = to_number(l.nen);
-    const auto month = to_number(l.tuki);
-    const bool ok = year && month && *year == int(*year) && *month == int(*month) &&
-                    *year >= 1900 && *year <= 3000 && *month >= 1 && *month <= 12;
-    if (ok) {
+    const auto year = whole_number_in(l.nen, 1900, 3000);
+    const auto month = whole_number_in(l.tuki, 1, 12);
+    if (year && month) {
         l.nen = format_number(*year, QStringLiteral("0000"));
         l.tuki = format_number(*month, QStringLiteral("00"));
         return;
     }
-    errors.push_back({l.path(kSettingsFile), 92,
-                      QStringLiteral("開いていた月「%1年%2月」が正しくありません").arg(l.nen, l.tuki)});
+    errors.push_back(
+        {l.path(kSettingsFile), 92,
+         QStringLiteral("開いていた月「%1年%2月」が正しくありません").arg(l.nen, l.tuki)});
     l.nen = format_number(today.year(), QStringLiteral("0000"));
     l.tuki = format_number(today.month(), QStringLiteral("00"));
 }
@@ -42,6 +44,9 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
     }
     if (ini.missing)
         errors.push_back({l.path(kSettingsFile), 0, QStringLiteral("開けませんでした")});
+    // Kept as it stands; a first start works on the defaults in memory.
+    if (ini.unreadable && l.himoku[0].no.isEmpty())
+        set_default_settings(l, today);
     append(errors, ini.errors);
     check_open_month(l, today, errors);
 
@@ -63,10 +68,10 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
     return errors;
 }
 
-WriteResult ledger_save_month(const Ledger& l) {
+WriteResult ledger_save_month(Ledger& l) {
     if (auto e = settings_write(l))
         return e;
-    return month_file_write(l);
+    return month_file_save(l);
 }
 
 } // namespace kanvelo

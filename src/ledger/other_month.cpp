@@ -1,5 +1,6 @@
 #include "ledger/other_month.h"
 
+#include "ledger/guards.h"
 #include "ledger/line_cursor.h"
 #include "ledger/line_file.h"
 #include "ledger/values.h"
@@ -14,6 +15,8 @@ OtherMonth read_other_month(const QString& path) {
         return m;
     }
     m.errors = file.errors;
+    if (file.unreadable)
+        return m;
     if (file.lines.isEmpty()) {
         m.errors.push_back({path, 1, QStringLiteral("ファイルが空です")});
         return m;
@@ -43,8 +46,8 @@ OtherMonth read_other_month(const QString& path) {
         for (; got < fields && !in.at_end(); ++got)
             *f[got] = *in.next(m.errors);
         if (got < fields) {
-            m.errors.push_back({path, in.line_no(),
-                                QStringLiteral("ファイルが収支データの途中で終わっています")});
+            m.errors.push_back(
+                {path, in.line_no(), QStringLiteral("ファイルが収支データの途中で終わっています")});
             if (got < 3)
                 break;
         }
@@ -56,8 +59,9 @@ OtherMonth read_other_month(const QString& path) {
 }
 
 YearMonth previous_month(const QString& nen, const QString& tuki) {
-    const int y = int(number_or_zero(nen));
-    const int mo = int(number_or_zero(tuki));
+    // A damaged month gives 0 rather than an out-of-range cast.
+    const int y = whole_number_in(nen, 0, 9999).value_or(0);
+    const int mo = whole_number_in(tuki, 0, 99).value_or(0);
     if (mo == 1)
         return {format_number(y - 1, QStringLiteral("0000")), QStringLiteral("12")};
     return {nen, format_number(mo - 1, QStringLiteral("00"))};
@@ -82,22 +86,23 @@ CarryOver carry_over_balance(const Ledger& l, int wallet) {
     }
     r.errors = m.errors;
     for (const SyusiRec& s : m.syusi) {
-        auto w = to_number(s.saifu_no);
+        const auto w = saifu_slot(s.saifu_no);
         if (!w) {
-            r.errors.push_back({r.path, 0, QStringLiteral("財布の番号「%1」が正しくありません").arg(s.saifu_no)});
+            r.errors.push_back(
+                {r.path, 0, QStringLiteral("財布の番号「%1」が正しくありません").arg(s.saifu_no)});
             continue;
         }
         if (*w != wallet)
             continue;
-        auto c = to_number(s.himoku_no);
-        auto k = to_number(s.kingaku);
-        if (!c || *c < 1 || *c > kHimokuCount || *c != int(*c) || !k) {
+        const auto c = himoku_slot(s.himoku_no);
+        const auto k = amount_value(s.kingaku);
+        if (!c || !k) {
             r.errors.push_back({r.path, 0,
                                 QStringLiteral("収支データ「%1 %2 %3」が正しくありません")
                                     .arg(s.hiduke, s.himoku_no, s.kingaku)});
             continue;
         }
-        const HimokuRec& h = m.himoku[int(*c) - 1];
+        const HimokuRec& h = m.himoku[*c];
         if (h.is_income() || to_number(h.no) == kTransferHimoku)
             r.zankin += *k;
         else

@@ -1,5 +1,6 @@
 #include "ledger/settings_file.h"
 
+#include "ledger/guards.h"
 #include "ledger/line_cursor.h"
 #include "ledger/line_file.h"
 #include "ledger/values.h"
@@ -14,20 +15,20 @@ struct DefaultCategory {
 };
 
 constexpr DefaultCategory kDefaultCategories[kHimokuCount] = {
-    {u"繰り越し", 1},     {u"給料", 1},       {u"貯金引き出し", 1}, {u"借入れ", 1},
-    {u"アルバイト", 1},   {u"雑収入", 1},     {u"税金", -1},        {u"保険・年金", -1},
-    {u"住宅費", -1},      {u"被服費", -1},    {u"日用雑貨", -1},    {u"日常食品", -1},
-    {u"外食", -1},        {u"嗜好品", -1},    {u"光熱上下水道", -1}, {u"クリーニング", -1},
-    {u"電話通信", -1},    {u"自動車維持", -1}, {u"ガソリン高速", -1}, {u"化粧理容", -1},
-    {u"医療保健", -1},    {u"教育", -1},      {u"交際", -1},        {u"小遣い", -1},
-    {u"貯金", -1},        {u"紛失", -1},      {u"その他１", -1},    {u"その他２", -1},
-    {u"その他３", -1},    {u"財布<=>口座", -1},
+    {u"繰り越し", 1},   {u"給料", 1},         {u"貯金引き出し", 1},  {u"借入れ", 1},
+    {u"アルバイト", 1}, {u"雑収入", 1},       {u"税金", -1},         {u"保険・年金", -1},
+    {u"住宅費", -1},    {u"被服費", -1},      {u"日用雑貨", -1},     {u"日常食品", -1},
+    {u"外食", -1},      {u"嗜好品", -1},      {u"光熱上下水道", -1}, {u"クリーニング", -1},
+    {u"電話通信", -1},  {u"自動車維持", -1},  {u"ガソリン高速", -1}, {u"化粧理容", -1},
+    {u"医療保健", -1},  {u"教育", -1},        {u"交際", -1},         {u"小遣い", -1},
+    {u"貯金", -1},      {u"紛失", -1},        {u"その他１", -1},     {u"その他２", -1},
+    {u"その他３", -1},  {u"財布<=>口座", -1},
 };
 
 constexpr const char16_t* kDefaultWallets[kSaifuCount] = {
-    u"現金",     u"給料振込口座", u"光熱費引落口座", u"保険料引落口座", u"積立て預金口座",
-    u"へそぽるる", u"その他１",   u"その他２",     u"その他３",     u"その他４",
-    u"その他５", u"その他６",     u"その他７",     u"その他８",     u"その他９",
+    u"現金",       u"給料振込口座", u"光熱費引落口座", u"保険料引落口座", u"積立て預金口座",
+    u"へそぽるる", u"その他１",     u"その他２",       u"その他３",       u"その他４",
+    u"その他５",   u"その他６",     u"その他７",       u"その他８",       u"その他９",
 };
 
 const QStringList kSpareLines = {QStringLiteral("spare1"), QStringLiteral("spare2"),
@@ -109,7 +110,8 @@ ReadReport settings_read(Ledger& l) {
     ReadReport report;
     const QString path = l.path(kSettingsFile);
     LineFile file = read_reported(path, report);
-    if (file.missing)
+    l.note_read(path, file.unreadable);
+    if (file.missing || file.unreadable)
         return report;
     FileErrors& errors = report.errors;
     LineCursor in(file, path);
@@ -149,18 +151,25 @@ ReadReport settings_read(Ledger& l) {
 }
 
 WriteResult settings_write(const Ledger& l) {
+    if (auto refused = l.refuse_overwrite(l.path(kSettingsFile)))
+        return refused;
     return write_line_file(l.path(kSettingsFile),
                            settings_lines(l, l.ini_header, l.nen, l.tuki, number_form(l.zeiritu)));
 }
 
-WriteResult settings_create(Ledger& l, const QDate& today) {
+void set_default_settings(Ledger& l, const QDate& today) {
     set_default_categories(l);
     set_default_wallets(l);
     l.zeiritu = 5;
-    // Held in the ledger too, so that a folder that cannot be written still
-    // opens the month of today.
+    l.ini_header = kSignature;
     l.nen = format_number(today.year(), QStringLiteral("0000"));
     l.tuki = format_number(today.month(), QStringLiteral("00"));
+}
+
+WriteResult settings_create(Ledger& l, const QDate& today) {
+    // Held in the ledger too, so that a folder that cannot be written still
+    // opens the month of today.
+    set_default_settings(l, today);
     return write_line_file(l.path(kSettingsFile),
                            settings_lines(l, kSignature, l.nen, l.tuki, number_form(5)));
 }
@@ -169,29 +178,33 @@ ReadReport window_file_read(Ledger& l) {
     ReadReport report;
     const QString path = l.path(kWindowFile);
     LineFile file = read_reported(path, report);
-    if (file.missing)
+    if (file.missing || file.unreadable)
         return report;
     FileErrors& errors = report.errors;
     LineCursor in(file, path);
+    // Twips become pixels as int: far beyond any screen is refused here.
+    constexpr double kTwipsLimit = 1e7;
     double* numbers[] = {&l.win_height, &l.win_width, &l.win_top, &l.win_left};
     for (double* n : numbers) {
         const int line = in.line_no();
         auto v = in.next(errors);
         if (!v)
             return report;
-        if (auto x = to_number(*v))
+        if (auto x = number_in(*v, -kTwipsLimit, kTwipsLimit))
             *n = *x;
         else
-            errors.push_back({path, line, QStringLiteral("「%1」が数字ではありません").arg(*v)});
+            errors.push_back({path, line, QStringLiteral("「%1」は使えない値です").arg(*v)});
     }
     const int state_line = in.line_no();
     auto state = in.next(errors);
     if (!state)
         return report;
-    if (auto x = to_number(*state))
-        l.win_state = int(*x);
+    if (auto x = whole_number_in(*state, 0, 2))
+        l.win_state = *x;
     else
-        errors.push_back({path, state_line, QStringLiteral("「%1」が数字ではありません").arg(*state)});
+        errors.push_back(
+            {path, state_line,
+             QStringLiteral("ウィンドウの状態「%1」は0から2の数ではありません").arg(*state)});
     for (QString& spare : l.ini2_spare) {
         auto v = in.next(errors);
         if (!v)

@@ -10,12 +10,17 @@ inline const QString kSettingsFile = QStringLiteral("kanvelo.ini");
 inline const QString kWindowFile = QStringLiteral("kanvelo2.ini");
 
 // kanvelo.ini: categories, the open month, wallets, tax rate. A missing file is
-// reported as missing; a damaged one keeps what was read.
+// reported as missing; a damaged one keeps what was read. One that exists but
+// cannot be read is reported and marked, and settings_write then refuses to
+// replace it.
 ReadReport settings_read(Ledger& ledger);
 WriteResult settings_write(const Ledger& ledger);
 // Sets the default categories, wallets and tax rate in the ledger and writes
 // them with `today`'s year and month as the open month.
 WriteResult settings_create(Ledger& ledger, const QDate& today);
+
+// What settings_create writes, set in the ledger only.
+void set_default_settings(Ledger& ledger, const QDate& today);
 
 // The default tables a new settings file starts from.
 void set_default_categories(Ledger& ledger);

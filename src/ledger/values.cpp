@@ -1,7 +1,6 @@
 #include "ledger/values.h"
 
 #include <QStringList>
-
 #include <cmath>
 #include <cstdio>
 
@@ -9,7 +8,9 @@ namespace kanvelo {
 
 namespace {
 
-bool is_blank(QChar c) { return c == u' ' || c == u'\t'; }
+bool is_blank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // Decimal digits of |value| rounded half away from zero to `decimals` places,
 // using the 15 significant digits a double holds, so that 2.675 rounds to 2.68
@@ -125,9 +126,13 @@ std::optional<double> to_number(const QString& text) {
     return negative ? -v : v;
 }
 
-bool is_number(const QString& text) { return to_number(text).has_value(); }
+bool is_number(const QString& text) {
+    return to_number(text).has_value();
+}
 
-double number_or_zero(const QString& text) { return to_number(text).value_or(0.0); }
+double number_or_zero(const QString& text) {
+    return to_number(text).value_or(0.0);
+}
 
 double leading_number(const QString& text) {
     int i = 0, n = text.size();
@@ -155,6 +160,10 @@ double leading_number(const QString& text) {
 }
 
 QString format_number(double value, const QString& pattern) {
+    // "inf" or "nan" in a box would read as letters typed by the user, and
+    // back as no number at all.
+    if (!std::isfinite(value))
+        value = 0;
     int decimals = 0;
     int point = pattern.indexOf(u'.');
     if (point >= 0)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Values typed by the user or read from a file stay text; these functions turn
@@ -25,6 +24,7 @@ double leading_number(const QString& text);
 // A number formatted by one of the display patterns:
 // "#,##0", "#,###", "#,##0.0", "0.0", "0.000", "00", "0000", "000000", "0000000".
 // Halves are rounded away from zero; a value that rounds to zero shows no sign.
+// A value that is not finite (a division by zero) is shown as zero.
 QString format_number(double value, const QString& pattern);
 
 // Formats a held value: text that converts is formatted as a number, other

@@ -1,15 +1,15 @@
 #include "ledger/line_file.h"
-
 #include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
-
+#include <cerrno>
 #include <csignal>
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace kanvelo;
 using kanvelo::testing::TempFolder;
@@ -32,7 +32,8 @@ TEST(LineFile, WritesEveryLineWithCrLf) {
 
 TEST(LineFile, ReadsBackWhatItWrote) {
     TempFolder dir;
-    QStringList lines{QStringLiteral("①②Ⅰ㈱髙﨑"), QStringLiteral("ｱｲｳ半角"), QStringLiteral("~\\")};
+    QStringList lines{QStringLiteral("①②Ⅰ㈱髙﨑"), QStringLiteral("ｱｲｳ半角"),
+                      QStringLiteral("~\\")};
     ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("x.dat")), lines));
     LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
     EXPECT_FALSE(f.missing);
@@ -97,7 +98,8 @@ TEST(LineFile, RefusesAValueTheCodePageCannotHoldAndKeepsTheOldFile) {
     TempFolder dir;
     const QString path = dir.file(QStringLiteral("x.dat"));
     ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
-    auto err = write_line_file(path, {QStringLiteral("ok"), QString::fromUtf8("ランチ\xf0\x9f\x8d\x99")});
+    auto err =
+        write_line_file(path, {QStringLiteral("ok"), QString::fromUtf8("ランチ\xf0\x9f\x8d\x99")});
     ASSERT_TRUE(err.has_value());
     EXPECT_EQ(err->line, 2);
     EXPECT_TRUE(err->message().contains(QStringLiteral("x.dat")));
@@ -126,7 +128,7 @@ TEST(LineFile, EveryFailedOperationLeavesThePreviousFileWhole) {
     TempFolder dir;
     const QString path = dir.file(QStringLiteral("x.dat"));
     ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
-    for (int step = 1; step <= 4; ++step) {
+    for (int step = 1; step <= 5; ++step) { // open, write, flush, sync, commit
         fail_file_operation_for_tests(step);
         auto err = write_line_file(path, {QStringLiteral("new"), QStringLiteral("content")});
         fail_file_operation_for_tests(0);
@@ -137,12 +139,20 @@ TEST(LineFile, EveryFailedOperationLeavesThePreviousFileWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("x.dat")});
 }
 
-TEST(LineFile, WriteIntoAPathWhoseParentIsAFileFails) {
+// Real failures that stop root too.
+TEST(LineFile, WriteWhereNoFileCanStandFailsAndSaysWhy) {
     TempFolder dir;
     dir.write_bytes(QStringLiteral("plain"), "x");
-    auto err = write_line_file(dir.file(QStringLiteral("plain/x.dat")), {QStringLiteral("a")});
-    ASSERT_TRUE(err.has_value());
-    EXPECT_TRUE(err->message().startsWith(QStringLiteral("x.dat")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
+    const std::pair<QString, int> cases[] = {{QStringLiteral("plain/x.dat"), ENOTDIR},
+                                             {QStringLiteral("folder.dat"), EISDIR}};
+    for (const auto& [name, err] : cases) {
+        auto e = write_line_file(dir.file(name), {QStringLiteral("a")});
+        ASSERT_TRUE(e.has_value()) << qPrintable(name);
+        EXPECT_EQ(e->path, dir.file(name));
+        EXPECT_EQ(e->detail, write_failure_reason(err)) << qPrintable(name);
+    }
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("folder.dat"))).isDir());
 }
 
 TEST(LineFile, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
@@ -159,5 +169,110 @@ TEST(LineFile, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
     setrlimit(RLIMIT_FSIZE, &old_limit);
     std::signal(SIGXFSZ, old_handler);
     ASSERT_TRUE(err.has_value());
+    EXPECT_EQ(err->detail, write_failure_reason(EFBIG));
     EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+}
+
+// Whichever step fails, the user reads the cause in Japanese, never the
+// system's English text, and the file is named.
+TEST(LineFile, FailedWriteSaysWhyInWordsTheUserCanActOn) {
+    const std::pair<int, const char*> cases[] = {{ENOSPC, "ディスクがいっぱい"},
+                                                 {EDQUOT, "ディスクがいっぱい"},
+                                                 {EACCES, "書き込みの許可"},
+                                                 {EPERM, "書き込みの許可"},
+                                                 {EROFS, "読み取り専用"},
+                                                 {ENOENT, "フォルダが見つかりません"},
+                                                 {ENOTDIR, "フォルダが見つかりません"},
+                                                 {EFBIG, "大きすぎ"},
+                                                 {EIO, "ディスクの読み書き"},
+                                                 {ENAMETOOLONG, "エラー番号 36"}};
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    for (const auto& [err, words] : cases) {
+        for (int step = 1; step <= 5; ++step) {
+            fail_file_operation_for_tests(step, err);
+            auto e = write_line_file(path, {QStringLiteral("new")});
+            fail_file_operation_for_tests(0);
+            ASSERT_TRUE(e.has_value()) << err << " at " << step;
+            EXPECT_EQ(e->path, path);
+            EXPECT_TRUE(e->detail.contains(QString::fromUtf8(words)))
+                << err << " at " << step << ": " << qPrintable(e->detail);
+            EXPECT_FALSE(e->detail.contains(QRegularExpression(QStringLiteral("[a-z]"))))
+                << qPrintable(e->detail);
+        }
+    }
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+}
+
+TEST(LineFile, AFailedFolderSyncIsNotAFailedSave) {
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    fail_file_operation_for_tests(6);
+    EXPECT_FALSE(write_line_file(path, {QStringLiteral("new")}));
+    fail_file_operation_for_tests(0);
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("new\r\n"));
+}
+
+// A lone CR would end the value early on the next read and shift every
+// later line of the file.
+TEST(LineFile, RefusesAValueHoldingALineBreak) {
+    const QString values[] = {QStringLiteral("a\rb"), QStringLiteral("a\nb"),
+                              QStringLiteral("a\r\n"), QStringLiteral("\r")};
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("x.dat"));
+    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    for (const QString& v : values) {
+        auto e = write_line_file(path, {QStringLiteral("ok"), QStringLiteral("ok"), v});
+        ASSERT_TRUE(e.has_value()) << qPrintable(v);
+        EXPECT_EQ(e->line, 3);
+        EXPECT_TRUE(e->detail.contains(QStringLiteral("改行"))) << qPrintable(e->detail);
+        EXPECT_FALSE(e->detail.contains(u'\r') || e->detail.contains(u'\n'));
+    }
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+}
+
+// Bytes that do not decode to a character encoding back to the same bytes
+// (damage, or a code duplicating another) are kept, so that saving a file
+// read from elsewhere never changes it.
+TEST(LineFile, BytesThatDoNotRoundTripAreKeptAndWrittenBackByteForByte) {
+    const QByteArray cases[] = {
+        "\x85\x40",          // unassigned pair
+        "\xfd",              // lone byte above the code page
+        "\xa0",              // lone byte between the kana and the kanji leads
+        "ab\x82",            // lead byte at the end of the line
+        "\x82\x20x",         // lead byte followed by a blank
+        "\xed\x40",          // NEC-selected IBM code, written by Windows as FA5C
+        "\x87\x90",          // NEC row 13 code, written by Windows as 81E0
+        "\x81\x40\x85\x41z", // clean, damaged, clean
+    };
+    // Clean text around a damaged byte stays readable.
+    EXPECT_TRUE(decode_cp932("\x81\x40\x85\x41z").startsWith(u'\x3000'));
+    EXPECT_TRUE(decode_cp932("\x81\x40\x85\x41z").endsWith(u'z'));
+
+    TempFolder dir;
+    QByteArray file;
+    for (const QByteArray& raw : cases)
+        file += "ok\r\n" + raw + "\r\n";
+    dir.write_bytes(QStringLiteral("x.dat"), file);
+    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    ASSERT_EQ(f.lines.size(), 2 * int(std::size(cases)));
+    ASSERT_EQ(f.errors.size(), std::size(cases));
+    EXPECT_EQ(f.errors.front().line, 2);
+    EXPECT_EQ(f.errors.back().line, 2 * int(std::size(cases)));
+    for (const QString& line : f.lines)
+        EXPECT_TRUE(first_unstorable(line).isEmpty());
+    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")), file);
+}
+
+TEST(LineFile, ASurrogatePairIsNeverTakenForKeptBytes) {
+    // U+1F400 is D83D DC00: its low half lies among the markers' codes.
+    const QString rat = QString::fromUcs4(U"\U0001F400");
+    EXPECT_EQ(first_unstorable(QStringLiteral("a") + rat), rat);
+    EXPECT_FALSE(encode_cp932(rat).has_value());
+    // Neither is a low surrogate outside the markers' range, nor one that
+    // would stand for a line end.
+    for (char16_t c : {u'\xdd00', u'\xdc0d', u'\xdc0a'})
+        EXPECT_EQ(first_unstorable(QString(QChar(c))), QString(QChar(c)));
 }

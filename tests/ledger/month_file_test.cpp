@@ -1,8 +1,7 @@
+#include "ledger/line_file.h"
 #include "ledger/month_file.h"
-
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
-#include "ledger/line_file.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +31,11 @@ TEST_F(MonthFileTest, NameIsTildeYearMonthDotDatInTheFolder) {
 }
 
 TEST_F(MonthFileTest, CurrentLayoutRoundTripsByteForByte) {
-    QStringList lines = month_file_with(
-        {entry("20040301", "2", "300,000", "三月分給料", " 1 "),
-         entry("20040302", "12", "1,234", "スーパー①　ﾊﾟﾝ", "0"),
-         entry("20040303", "30", "-50,000", "引き出し", " 1 "),
-         entry("20040303", "30", "50,000", "引き出し", " 0 ")});
-    lines[3] = QStringLiteral("12,000"); // a typed budget stays as typed
+    QStringList lines = month_file_with({entry("20040301", "2", "300,000", "三月分給料", " 1 "),
+                                         entry("20040302", "12", "1,234", "スーパー①　ﾊﾟﾝ", "0"),
+                                         entry("20040303", "30", "-50,000", "引き出し", " 1 "),
+                                         entry("20040303", "30", "50,000", "引き出し", " 0 ")});
+    lines[3] = QStringLiteral("12,000");     // a typed budget stays as typed
     lines[5] = QStringLiteral("給料の予算"); // comment
     dir.write_lines(kMarch, lines);
     const QByteArray before = dir.read_bytes(kMarch);
@@ -111,7 +109,7 @@ TEST_F(MonthFileTest, EntriesBeyondTheLimitAreReportedNotDroppedSilently) {
 
 TEST_F(MonthFileTest, EmptyBudgetAddsNothingAndIsKeptEmpty) {
     QStringList lines = month_file_with({});
-    lines[3] = QString();               // category 1, income
+    lines[3] = QString();                         // category 1, income
     lines[5 * 11 + 3] = QStringLiteral("30,000"); // category 12, expense
     dir.write_lines(kMarch, lines);
     ASSERT_TRUE(month_file_read(l).errors.empty());
@@ -239,4 +237,46 @@ TEST_F(MonthFileTest, MissingFileIsNoErrorButMissing) {
     ReadReport r = month_file_read(l);
     EXPECT_TRUE(r.missing);
     EXPECT_TRUE(r.errors.empty());
+}
+
+TEST_F(MonthFileTest, UndecodableBytesInNamesAndDescriptionsSurviveASave) {
+    const QStringList lines = month_file_with({entry("20040301", "12", "1,000", "placeholder", "0"),
+                                               entry("20040302", "13", "500", "パン", "0")});
+    const int description = 181 + 3, category_name = 1 + 5 * 2 + 1;
+    const QByteArray before = cp932_bytes(
+        lines, {{description, "\x83\x89\x83\x93\x83\x60\x85\x40"}, // ランチ + unassigned pair
+                {category_name, "\xfd\x92\x99\x8b\xe0\xff"}});     // 0xFD 貯金 0xFF
+    dir.write_bytes(kMarch, before);
+    ReadReport r = month_file_read(l);
+    ASSERT_EQ(r.errors.size(), 2u);
+    EXPECT_EQ(r.errors.at(0).line, category_name + 1);
+    EXPECT_EQ(r.errors.at(1).line, description + 1);
+    EXPECT_TRUE(l.syusi[1].tekiyo.startsWith(QStringLiteral("ランチ")));
+    EXPECT_EQ(l.kensu, 2);
+    EXPECT_EQ(l.sisyutu_goukei, 1500);
+    ASSERT_FALSE(month_file_write(l));
+    EXPECT_EQ(dir.read_bytes(kMarch), before);
+}
+
+TEST_F(MonthFileTest, AShorterMonthLoadedAfterALongerOneLeavesNoOldEntryBehind) {
+    dir.write_lines(kMarch, month_file_with({entry("20040301", "12", "1", "a", "0"),
+                                             entry("20040302", "12", "2", "b", "0"),
+                                             entry("20040303", "12", "3", "c", "0"),
+                                             entry("20040304", "12", "4", "d", "0"),
+                                             entry("20040305", "12", "5", "e", "0")}));
+    ASSERT_TRUE(month_file_read(l).errors.empty());
+    ASSERT_EQ(l.kensu, 5);
+    l.tuki = QStringLiteral("04");
+    dir.write_lines(QStringLiteral("~200404.dat"),
+                    month_file_with({entry("20040401", "12", "10", "x", "0"),
+                                     entry("20040402", "12", "20", "y", "0"),
+                                     entry("20040403", "12", "30", "z", "0")}));
+    ASSERT_TRUE(month_file_read(l).errors.empty());
+    EXPECT_EQ(l.kensu, 3);
+    for (int i : {4, 5}) {
+        EXPECT_TRUE(l.syusi[i].hiduke.isEmpty()) << i;
+        EXPECT_TRUE(l.syusi[i].kingaku.isEmpty()) << i;
+        EXPECT_TRUE(l.syusi[i].tekiyo.isEmpty()) << i;
+    }
+    EXPECT_EQ(l.sisyutu_goukei, 60);
 }

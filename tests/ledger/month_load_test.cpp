@@ -1,6 +1,5 @@
-#include "ledger/month_load.h"
-
 #include "ledger/diary_file.h"
+#include "ledger/month_load.h"
 #include "ledger/other_month.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"

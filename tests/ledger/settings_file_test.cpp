@@ -1,6 +1,5 @@
-#include "ledger/settings_file.h"
-
 #include "ledger/month_load.h"
+#include "ledger/settings_file.h"
 #include "ledger/values.h"
 #include "support/test_files.h"
 
@@ -37,9 +36,9 @@ TEST_F(SettingsTest, CreatedFileHasDefaultsAnd131Lines) {
     EXPECT_EQ(lines.at(106), u"へそぽるる");
     EXPECT_EQ(lines.at(124), u"その他９");
     EXPECT_EQ(lines.at(125), u" 5 ");
-    EXPECT_EQ(lines.mid(126), (QStringList{QStringLiteral("spare1"),
-                                           QStringLiteral("spare2"), QStringLiteral("spare3"),
-                                           QStringLiteral("spare4"), QStringLiteral("spare5")}));
+    EXPECT_EQ(lines.mid(126), (QStringList{QStringLiteral("spare1"), QStringLiteral("spare2"),
+                                           QStringLiteral("spare3"), QStringLiteral("spare4"),
+                                           QStringLiteral("spare5")}));
 }
 
 TEST_F(SettingsTest, CurrentLayoutRoundTripsWithReservedLinesUnchanged) {
@@ -141,10 +140,10 @@ TEST_F(SettingsTest, ShortOrBrokenFileIsReported) {
 }
 
 TEST_F(SettingsTest, WindowFileKeepsItsSpareLines) {
-    dir.write_lines(kWindowFile, {QStringLiteral(" 7095 "), QStringLiteral(" 9615 "),
-                                  QStringLiteral(" 300 "), QStringLiteral(" 450 "),
-                                  QStringLiteral(" 1 "), QStringLiteral("a"), QString(),
-                                  QStringLiteral("メモ"), QString(), QStringLiteral("e")});
+    dir.write_lines(kWindowFile,
+                    {QStringLiteral(" 7095 "), QStringLiteral(" 9615 "), QStringLiteral(" 300 "),
+                     QStringLiteral(" 450 "), QStringLiteral(" 1 "), QStringLiteral("a"), QString(),
+                     QStringLiteral("メモ"), QString(), QStringLiteral("e")});
     const QByteArray before = dir.read_bytes(kWindowFile);
     ASSERT_TRUE(window_file_read(l).errors.empty());
     EXPECT_EQ(l.win_height, 7095);
@@ -162,4 +161,16 @@ TEST_F(SettingsTest, NewWindowFileHasFiveEmptySpareLines) {
               (QStringList{QStringLiteral(" 7095 "), QStringLiteral(" 9615 "),
                            QStringLiteral(" 100 "), QStringLiteral(" 200 "), QStringLiteral(" 0 "),
                            QString(), QString(), QString(), QString(), QString()}));
+}
+
+TEST_F(SettingsTest, UndecodableBytesInNamesSurviveASave) {
+    const QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
+    // A lone 0xFD once came back as 0x7F; an unassigned pair as nothing at all.
+    const QByteArray before =
+        cp932_bytes(lines, {{3 * 4 + 2, "\x8e\x91\xfd"}, {96 + 2 * 2 + 1, "\x86\x9f\x8c\xfb"}});
+    dir.write_bytes(kSettingsFile, before);
+    ReadReport r = settings_read(l);
+    EXPECT_EQ(r.errors.size(), 2u);
+    ASSERT_FALSE(settings_write(l));
+    EXPECT_EQ(dir.read_bytes(kSettingsFile), before);
 }

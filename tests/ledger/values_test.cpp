@@ -5,7 +5,9 @@
 using namespace kanvelo;
 
 namespace {
-QString fmt(double v, const char16_t* p) { return format_number(v, QString::fromUtf16(p)); }
+QString fmt(double v, const char16_t* p) {
+    return format_number(v, QString::fromUtf16(p));
+}
 } // namespace
 
 TEST(Values, ConvertsBlanksSeparatorsAndSigns) {
@@ -20,7 +22,8 @@ TEST(Values, ConvertsBlanksSeparatorsAndSigns) {
 }
 
 TEST(Values, RefusesTextThatIsNotANumber) {
-    for (const char* s : {"", "   ", "abc", "12a", "1-2", "--1", ",100", "1.2.3", "-", "1 2", "１２"})
+    for (const char* s :
+         {"", "   ", "abc", "12a", "1-2", "--1", ",100", "1.2.3", "-", "1 2", "１２"})
         EXPECT_FALSE(to_number(QString::fromUtf8(s)).has_value()) << s;
     EXPECT_EQ(number_or_zero(QStringLiteral("abc")), 0.0);
 }

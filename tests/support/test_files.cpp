@@ -59,6 +59,20 @@ bool TempFolder::exists(const QString& name) const {
     return QFileInfo::exists(file(name));
 }
 
+QByteArray cp932_bytes(const QStringList& lines, const QMap<int, QByteArray>& raw) {
+    QByteArray bytes;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (raw.contains(i)) {
+            bytes += raw.value(i) + "\r\n";
+            continue;
+        }
+        auto enc = encode_cp932(lines.at(i));
+        EXPECT_TRUE(enc.has_value()) << qPrintable(lines.at(i));
+        bytes += enc.value_or(QByteArray()) + "\r\n";
+    }
+    return bytes;
+}
+
 QStringList entry(const char* hiduke, const char* himoku_no, const char* kingaku,
                   const char* tekiyo, const char* saifu_no) {
     return {QString::fromUtf8(hiduke), QString::fromUtf8(himoku_no), QString::fromUtf8(kingaku),

@@ -3,6 +3,7 @@
 #include "ledger/ledger.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -29,6 +30,11 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// The lines in code page 932, each ended by CR LF, where a line listed in
+// `raw` is replaced by those bytes as they stand (bytes the code page cannot
+// decode, for instance).
+QByteArray cp932_bytes(const QStringList& lines, const QMap<int, QByteArray>& raw = {});
 
 // One five-line entry block of a month file.
 QStringList entry(const char* hiduke, const char* himoku_no, const char* kingaku,
