@@ -151,14 +151,28 @@ public:
         return text;
     }
 
-    // Decodes one line, character by character where it must: every unit that
-    // does not round-trip becomes markers. `clean` is false when some did.
+    // A two-byte code of a character the code page holds twice (the IBM and
+    // NEC rows): it reads as that character, which is written back in the
+    // form Windows writes, as every Unicode program must.
+    std::optional<QString> duplicate(QByteArrayView unit) {
+        if (unit.size() != 2)
+            return std::nullopt;
+        QString text = dec_.decode(unit);
+        if (failed(dec_) || text.size() != 1 || text.at(0) == QChar::ReplacementCharacter)
+            return std::nullopt;
+        if (!encode_plain(text))
+            return std::nullopt;
+        return text;
+    }
+
+    // Decodes one line, character by character where it must: every unit the
+    // code page cannot decode becomes markers. `clean` is false when some did.
     QString decode_line(QByteArrayView raw, bool* clean) {
         if (auto text = exact(raw)) {
             *clean = true;
             return *text;
         }
-        *clean = false;
+        *clean = true;
         QString out;
         out.reserve(raw.size());
         const qsizetype n = raw.size();
@@ -169,7 +183,10 @@ public:
             const QByteArrayView unit = raw.sliced(i, len);
             if (auto ch = exact(unit)) {
                 out += *ch;
+            } else if (auto dup = duplicate(unit)) {
+                out += *dup;
             } else {
+                *clean = false;
                 for (char byte : unit)
                     out += QChar(char16_t(kMarkerBase + uchar(byte)));
             }
