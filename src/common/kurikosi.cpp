@@ -29,7 +29,6 @@ bool kurikosi(QWidget* parent, Ledger& ledger, int wallet, QLineEdit* kingaku, Q
     case CarryOver::Status::Ok:
         break;
     }
-    ledger.kurikosi_zankin = r.zankin;
     kingaku->setText(format_number(r.zankin, QStringLiteral("#,##0")));
     tekiyo->setText(QStringLiteral("【繰越】") + ledger.saifu[wallet].name);
     return true;

@@ -2,6 +2,7 @@
 
 #include "ledger/calendar.h"
 #include "ledger/diary_file.h"
+#include "ledger/guards.h"
 #include "ledger/ledger.h"
 #include "ledger/values.h"
 
@@ -14,7 +15,7 @@ namespace kanvelo {
 
 QString category_list_item(const Ledger& ledger, int slot) {
     const HimokuRec& h = ledger.himoku[slot];
-    const int no = static_cast<int>(to_number(h.no).value_or(slot + 1));
+    const int no = whole_number_in(h.no, 1, kHimokuCount).value_or(slot + 1);
     return u' ' + QString::number(no).rightJustified(2, u' ') + u"   "_s + h.name;
 }
 
@@ -35,13 +36,13 @@ ListPick category_from_list_item(const QString& item) {
 }
 
 CategoryResult check_category(const QString& number) {
-    const auto v = to_number(number);
-    if (!v)
+    if (!to_number(number))
         return {CategoryCheck::NotNumber, -1};
     // A fraction names no category: it would be stored and never counted.
-    if (*v < 1 || *v > kHimokuCount || *v != std::floor(*v))
+    const std::optional<int> slot = himoku_slot(number);
+    if (!slot)
         return {CategoryCheck::OutOfRange, -1};
-    return {CategoryCheck::Ok, static_cast<int>(*v) - 1};
+    return {CategoryCheck::Ok, *slot};
 }
 
 QStringList category_messages(CategoryCheck check, CategoryAsker asker) {
@@ -82,10 +83,9 @@ EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const 
 }
 
 AmountCheck check_amount(const QString& kingaku) {
-    const auto v = to_number(kingaku);
-    if (!v)
+    if (!to_number(kingaku))
         return AmountCheck::NotNumber;
-    return std::fabs(*v) < kTypedAmountLimit ? AmountCheck::Ok : AmountCheck::TooLarge;
+    return amount_value(kingaku) ? AmountCheck::Ok : AmountCheck::TooLarge;
 }
 
 QString amount_message(AmountCheck check) {

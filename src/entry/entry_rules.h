@@ -12,8 +12,6 @@ namespace kanvelo {
 struct Ledger;
 struct SyusiRec;
 
-// Totals hold amounts exactly only below this size.
-inline constexpr double kTypedAmountLimit = 1e15;
 // Whether a typed amount is a number the totals can hold.
 enum class AmountCheck { Ok, NotNumber, TooLarge };
 AmountCheck check_amount(const QString& kingaku);

@@ -6,6 +6,7 @@
 #include "ledger/calendar.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
+#include "ledger/guards.h"
 #include "ledger/ledger.h"
 #include "ledger/values.h"
 #include "platform/desktop.h"
@@ -44,7 +45,7 @@ bool is_enter_or_tab(const QKeyEvent* event) {
 }
 
 int box_number(const QLineEdit* box) {
-    return static_cast<int>(number_or_zero(box->text()));
+    return whole_number_in(box->text(), 0, kYearMax).value_or(0);
 }
 
 } // namespace
@@ -156,7 +157,7 @@ void KinyuForm::build_calculator() {
         tekiyo_->setFocus();
     });
     connect(calculator_, &CalculatorPanel::put_away, this, [this] {
-        ledger_.dentaku_on = false;
+        ledger_.session.dentaku_on = false;
         number_->setFocus();
         set_calculator_shown(false);
     });
@@ -189,7 +190,7 @@ void KinyuForm::connect_controls() {
     connect(end_, &QPushButton::clicked, this, &KinyuForm::end_clicked);
     connect(kurikosi_, &QPushButton::clicked, this, &KinyuForm::kurikosi_clicked);
     connect(dentaku_on_, &QPushButton::clicked, this, [this] {
-        ledger_.dentaku_on = true;
+        ledger_.session.dentaku_on = true;
         set_calculator_shown(true);
         calculator_->turn_on();
     });
@@ -201,7 +202,7 @@ void KinyuForm::connect_controls() {
 }
 
 void KinyuForm::open_window(int proposed_row) {
-    set_calculator_shown(ledger_.dentaku_on);
+    set_calculator_shown(ledger_.session.dentaku_on);
     calculator_->reset_for_opening(ledger_.zeiritu);
 
     for (int w = 0; w < kSaifuCount; ++w)
@@ -225,13 +226,16 @@ void KinyuForm::open_window(int proposed_row) {
     const int open_year = diary_.open_year();
     loading_ = true;
     hi_->setText(QString::number(today.day()));
-    tuki_->setText(QString::number(qBound(1, static_cast<int>(number_or_zero(ledger_.tuki)), 12)));
+    tuki_->setText(QString::number(whole_number_in(ledger_.tuki, 1, 12).value_or(1)));
     nen_->setText(QString::number(open_year));
     // Day first, then month, then year: each day is tried against the month
     // shown at that moment, as the spinners were always set.
-    set_spinner(DatePart::Day, ledger_.last_hi != 0 ? ledger_.last_hi : today.day());
-    set_spinner(DatePart::Month, ledger_.last_tuki != 0 ? ledger_.last_tuki : box_number(tuki_));
-    set_spinner(DatePart::Year, ledger_.last_nen != 0 ? ledger_.last_nen : open_year);
+    set_spinner(DatePart::Day,
+                ledger_.session.last_hi != 0 ? ledger_.session.last_hi : today.day());
+    set_spinner(DatePart::Month,
+                ledger_.session.last_tuki != 0 ? ledger_.session.last_tuki : box_number(tuki_));
+    set_spinner(DatePart::Year,
+                ledger_.session.last_nen != 0 ? ledger_.session.last_nen : open_year);
     loading_ = false;
 
     // The last entry may lie in another year than the open month: its notes
@@ -483,13 +487,13 @@ bool KinyuForm::entry_refused() {
 
 void KinyuForm::record() {
     const EntryDate d = shown_date();
-    ledger_.kensu += 1;
     ledger_.hi = format_number(d.hi, u"00"_s);
-    ledger_.syusi[ledger_.kensu] =
-        entry_record(d, number_->text(), kingaku_->text(), tekiyo_->text(), saifu_->currentIndex());
-    ledger_.last_hi = d.hi;
-    ledger_.last_tuki = d.tuki;
-    ledger_.last_nen = d.nen;
+    // The limit was checked before; the ledger counts the entry in every total.
+    ledger_.add_entry(entry_record(d, number_->text(), kingaku_->text(), tekiyo_->text(),
+                                   saifu_->currentIndex()));
+    ledger_.session.last_hi = d.hi;
+    ledger_.session.last_tuki = d.tuki;
+    ledger_.session.last_nen = d.nen;
 }
 
 void KinyuForm::clear_entry_boxes() {
@@ -517,7 +521,7 @@ void KinyuForm::end_clicked() {
         return;
     if (number_->text().isEmpty() || kingaku_->text().isEmpty()) {
         clear_entry_boxes();
-        ledger_.dentaku_on = false;
+        ledger_.session.dentaku_on = false;
         close_with(KinyuDecision::Closed);
         return;
     }
@@ -525,7 +529,7 @@ void KinyuForm::end_clicked() {
         return;
     record();
     clear_entry_boxes();
-    ledger_.dentaku_on = false;
+    ledger_.session.dentaku_on = false;
     close_with(KinyuDecision::Done);
 }
 

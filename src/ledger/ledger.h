@@ -47,6 +47,18 @@ struct SaifuRec {
     double zankin = 0;
 };
 
+// What the windows remember between openings while the program runs. None of
+// it belongs to the month or reaches a file.
+struct Session {
+    // The date of the last entry recorded since the month was opened (0:
+    // none); the entry window proposes it for the next entry.
+    int last_nen = 0;
+    int last_tuki = 0;
+    int last_hi = 0;
+    bool dentaku_on = false; // the entry window shows its calculator
+    int gamen = 0;           // the main window's display mode: 1 both grids, 2 categories only
+};
+
 // The one in-memory picture of the open month. Windows read and change its
 // tables directly; the operations below keep the derived values.
 struct Ledger {
@@ -80,19 +92,7 @@ struct Ledger {
     int win_state = 0;
     std::array<QString, 5> ini2_spare;
 
-    int last_nen = 0;
-    int last_tuki = 0;
-    int last_hi = 0;
-    bool kinyu_again = false;
-    bool kinyu_done = false;
-    bool kinyu_mode = false;
-    bool dentaku_on = false;
-    int gamen = 0;
-    int teisei_no = 0;
-    double kurikosi_zankin = 0;
-    bool open_ok = false;
-    bool kidou_chu = false;
-    QString open_marker;
+    Session session;
 
     // Files that exist but could not be read at their last load. Writing the
     // ledger over one would replace what the user has with what was not read,

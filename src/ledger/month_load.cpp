@@ -35,7 +35,6 @@ void check_open_month(Ledger& l, const QDate& today, FileErrors& errors) {
 
 FileErrors ledger_load(Ledger& l, const QDate& today) {
     FileErrors errors;
-    l.open_marker = QStringLiteral("ini_open");
     ReadReport ini = settings_read(l);
     if (ini.missing) {
         if (auto e = settings_create(l, today))
@@ -50,7 +49,6 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
     append(errors, ini.errors);
     check_open_month(l, today, errors);
 
-    l.open_marker = QStringLiteral("dat_open");
     ReadReport dat = month_file_read(l);
     if (dat.missing) {
         if (auto e = month_file_create(l))

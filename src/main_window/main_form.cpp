@@ -292,7 +292,7 @@ void Main_Form::apply_layout() {
         return;
     const double W = outer_width_twips();
     const double H = outer_height_twips();
-    MainLayout m = main_layout(W, H, ledger_.gamen);
+    MainLayout m = main_layout(W, H, ledger_.session.gamen);
     if (m.too_narrow) {
         set_outer_size_twips(kMainMinWidth, H);
         return;
@@ -328,15 +328,15 @@ void Main_Form::apply_layout() {
 }
 
 void Main_Form::gamen_switch() {
-    if (ledger_.gamen != 1) {
+    if (ledger_.session.gamen != 1) {
         grid1_->setVisible(true);
-        ledger_.gamen = 1;
+        ledger_.session.gamen = 1;
         apply_layout();
         return;
     }
     place_twips(grid2_, kGrid2Left, kGridTop, 7500, px_to_twips(grid2_->height()));
     grid1_->setVisible(false);
-    ledger_.gamen = 2;
+    ledger_.session.gamen = 2;
 }
 
 void Main_Form::startup() {
@@ -345,11 +345,11 @@ void Main_Form::startup() {
     center_on_screen(this);
     FileErrors errors = ledger_load(ledger_, clock_today());
     setWindowTitle(main_title(ledger_));
-    ledger_.last_hi = 0;
-    ledger_.last_tuki = 0;
-    ledger_.last_nen = 0;
+    ledger_.session.last_hi = 0;
+    ledger_.session.last_tuki = 0;
+    ledger_.session.last_nen = 0;
     totals_display_refresh();
-    ledger_.gamen = 1;
+    ledger_.session.gamen = 1;
     grid1_->setVisible(true);
     setup_grids();
     fill_grids();
@@ -405,7 +405,13 @@ void Main_Form::place_from_window_file(FileErrors& errors) {
 }
 
 void Main_Form::show_load_errors(const FileErrors& errors) {
-    show_failure(this, contact_code(errors));
+    // A month read with problems is kept as it was before the first save
+    // writes over it; the user must know where.
+    QString note;
+    if (ledger_.damaged_copy_pending)
+        note = u"元のファイルは、保存の前に「"_s + ledger_.damaged_copy_name +
+               u"」として同じフォルダに残します。"_s;
+    show_failure(this, contact_code(errors), note);
 }
 
 void Main_Form::totals_display_refresh() {
@@ -429,7 +435,6 @@ void Main_Form::category_columns_refresh() {
 void Main_Form::new_entry_refresh() {
     const int e = ledger_.kensu;
     grid1_->add_item(entry_row_text(ledger_, e, true), e);
-    ledger_.syusi_apply(e);
     totals_display_refresh();
     const int c = ledger_.category_index(ledger_.syusi[e].himoku_no);
     if (c >= 0)
@@ -468,7 +473,7 @@ bool Main_Form::write_files() {
     if (!e)
         e = window_file_write(ledger_, g);
     if (!e)
-        e = month_file_write(ledger_);
+        e = month_file_save(ledger_);
     // Notes typed in the entry window are otherwise written only when it closes.
     if (!e && ledger_.nikki_changed) {
         e = diary_save(ledger_, ledger_.nen);

@@ -37,6 +37,8 @@ public:
 
     void totals_display_refresh();
     void category_columns_refresh();
+    // Shows the entry the ledger has just added at kensu: its row, the totals
+    // and the category columns.
     void new_entry_refresh();
     // Month totals and balances from scratch, then the totals and the category
     // columns on screen.

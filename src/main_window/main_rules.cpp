@@ -1,5 +1,6 @@
 #include "main_window/main_rules.h"
 
+#include "ledger/guards.h"
 #include "ledger/values.h"
 
 namespace kanvelo {
@@ -31,7 +32,7 @@ QStringList category_columns(Ledger& l, int n) {
     HimokuRec& h = l.himoku[n - 1];
     if (h.yosan_kingaku.isEmpty())
         h.yosan_kingaku = number_form(0);
-    const double budget = number_or_zero(h.yosan_kingaku);
+    const double budget = amount_value(h.yosan_kingaku).value_or(0);
     const bool income = h.is_income();
     return {format_number(budget - h.jisseki, kAmount), format_number(budget, kAmount),
             share(budget, income ? l.yosan_syunyu_goukei : l.yosan_sisyutu_goukei),

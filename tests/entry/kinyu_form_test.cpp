@@ -175,9 +175,9 @@ TEST_F(KinyuFormTest, KeyboardAloneRecordsSeveralEntriesThroughTheLoop) {
     EXPECT_EQ(ledger->syusi[3].himoku_no, u"30"_s);
     EXPECT_EQ(ledger->syusi[3].kingaku, u"-5,000"_s);
     EXPECT_EQ(ledger->hi, u"14"_s);
-    EXPECT_EQ(ledger->last_hi, 14);
-    EXPECT_EQ(ledger->last_tuki, 3);
-    EXPECT_EQ(ledger->last_nen, 2004);
+    EXPECT_EQ(ledger->session.last_hi, 14);
+    EXPECT_EQ(ledger->session.last_tuki, 3);
+    EXPECT_EQ(ledger->session.last_nen, 2004);
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u' ').toStdString();
 }
 
@@ -323,9 +323,9 @@ TEST_F(KinyuFormTest, WalletListDropsTypedCharactersAndShowsTheBalance) {
 
 TEST_F(KinyuFormTest, MonthUpFromTheThirtyFirstLowersTheDayAndKeepsTheNote) {
     ledger->tuki = u"01"_s;
-    ledger->last_nen = 2004;
-    ledger->last_tuki = 1;
-    ledger->last_hi = 31;
+    ledger->session.last_nen = 2004;
+    ledger->session.last_tuki = 1;
+    ledger->session.last_hi = 31;
     ledger->nikki[59] = u"うるう日"_s; // 29 February 2004
     KinyuForm& f = open();
     EXPECT_EQ(text(f, "kinyu_hi"), u"31"_s);
@@ -354,15 +354,15 @@ TEST_F(KinyuFormTest, MonthUpFromTheThirtyFirstLowersTheDayAndKeepsTheNote) {
 
 TEST_F(KinyuFormTest, OpensOnTheLastDayTriedAgainstTheOpenMonthFirst) {
     ledger->tuki = u"02"_s;
-    ledger->last_nen = 2004;
-    ledger->last_tuki = 1;
-    ledger->last_hi = 31;
+    ledger->session.last_nen = 2004;
+    ledger->session.last_tuki = 1;
+    ledger->session.last_hi = 31;
     KinyuForm& f = open();
     EXPECT_EQ(text(f, "kinyu_tuki"), u"1"_s);
     EXPECT_EQ(text(f, "kinyu_hi"), u"29"_s);
 
     ledger->nen = u"2005"_s;
-    ledger->last_nen = 2005;
+    ledger->session.last_nen = 2005;
     KinyuForm& g = open();
     EXPECT_EQ(text(g, "kinyu_hi"), u"28"_s);
     EXPECT_EQ(text(g, "kinyu_nen"), u"2005"_s);
@@ -408,7 +408,7 @@ TEST_F(KinyuFormTest, ProposesTheCategoryOfTheSelectedGridRowOnce) {
 }
 
 TEST_F(KinyuFormTest, EndWithAnEmptyAmountRecordsNothingButWritesTheDiary) {
-    ledger->dentaku_on = true;
+    ledger->session.dentaku_on = true;
     KinyuForm& f = open();
     box(f, "Text1")->setText(u"雨"_s);
     type(u"12"_s);
@@ -416,7 +416,7 @@ TEST_F(KinyuFormTest, EndWithAnEmptyAmountRecordsNothingButWritesTheDiary) {
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(ledger->kensu, 0);
     EXPECT_EQ(f.decision(), KinyuDecision::Closed);
-    EXPECT_FALSE(ledger->dentaku_on);
+    EXPECT_FALSE(ledger->session.dentaku_on);
     const QStringList lines = diary_lines(u"2004"_s);
     ASSERT_EQ(lines.size(), kNikkiSlots);
     EXPECT_EQ(lines.at(74), u"雨"_s); // 15 March 2004
@@ -454,7 +454,7 @@ TEST_F(KinyuFormTest, CloseBoxRecordsNothingAndSetsNoFlag) {
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(ledger->kensu, 0);
     EXPECT_EQ(f.decision(), KinyuDecision::Closed);
-    EXPECT_EQ(ledger->last_hi, 0);
+    EXPECT_EQ(ledger->session.last_hi, 0);
 }
 
 TEST_F(KinyuFormTest, EnterInTheDiaryBoxRecordsNothingButEnterOnAButtonPressesIt) {
@@ -498,7 +498,7 @@ TEST_F(KinyuFormTest, CalculatorIsWiredToItsButtonsAndTheAmountBox) {
     EXPECT_FALSE(display->isEnabled()); // cut off: out of the focus chain
 
     click(f, "kinyu_dentaku_on");
-    EXPECT_TRUE(ledger->dentaku_on);
+    EXPECT_TRUE(ledger->session.dentaku_on);
     EXPECT_EQ(f.form_height_twips(), KinyuForm::kHeightWithCalculator);
     EXPECT_EQ(display->text(), u"0"_s);
     EXPECT_EQ(memory->text(), u"0"_s);
@@ -539,7 +539,7 @@ TEST_F(KinyuFormTest, CalculatorIsWiredToItsButtonsAndTheAmountBox) {
     EXPECT_EQ(text(f, "kinyu_himoku"), u"日常食品"_s);
 
     click(f, "Command7");
-    EXPECT_FALSE(ledger->dentaku_on);
+    EXPECT_FALSE(ledger->session.dentaku_on);
     EXPECT_EQ(f.form_height_twips(), KinyuForm::kHeight);
     EXPECT_EQ(focused_name(), u"kinyu_number"_s);
     EXPECT_EQ(display->text(), u"1900"_s); // values are kept
@@ -551,7 +551,7 @@ TEST_F(KinyuFormTest, CalculatorStaysOnAcrossNextAndIsClearedByEnd) {
     box(f, "kinyu_number")->setText(u"12"_s);
     box(f, "kinyu_kingaku")->setText(u"100"_s);
     click(f, "Kinyu_next");
-    EXPECT_TRUE(ledger->dentaku_on);
+    EXPECT_TRUE(ledger->session.dentaku_on);
 
     KinyuForm& g = open();
     EXPECT_EQ(g.form_height_twips(), KinyuForm::kHeightWithCalculator);
@@ -559,12 +559,12 @@ TEST_F(KinyuFormTest, CalculatorStaysOnAcrossNextAndIsClearedByEnd) {
     EXPECT_TRUE(box(g, "Kinyu_dentaku")->text().isEmpty());
     EXPECT_TRUE(box(g, "Kinyu_dentaku")->isEnabled());
     click(g, "kinyu_end");
-    EXPECT_FALSE(ledger->dentaku_on);
+    EXPECT_FALSE(ledger->session.dentaku_on);
     EXPECT_EQ(open().form_height_twips(), KinyuForm::kHeight);
 }
 
 TEST_F(KinyuFormTest, WindowIsTidyWithTheCalculatorShown) {
-    ledger->dentaku_on = true;
+    ledger->session.dentaku_on = true;
     KinyuForm& f = open();
     EXPECT_EQ(f.width(), twips_to_px(KinyuForm::kWidth));
     EXPECT_EQ(f.height(),

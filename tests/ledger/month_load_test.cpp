@@ -22,7 +22,6 @@ TEST(MonthLoad, FirstStartInAnEmptyFolderCreatesSettingsAndMonth) {
     EXPECT_EQ(dir.read_lines(QStringLiteral("~200404.dat")).size(), 181);
     EXPECT_EQ(l.kensu, 0);
     EXPECT_EQ(l.dat_header, kSignature);
-    EXPECT_EQ(l.open_marker, u"dat_open");
 
     // A second start reads them back, and saving writes the same bytes.
     const QByteArray ini = dir.read_bytes(kSettingsFile);

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,7 +111,7 @@ TEST_F(MainFormTest, FirstStartInAnEmptyFolderCreatesEveryFileAndShowsZeroTotals
     EXPECT_EQ(grid("Main_Grid2")->rows(), 31);
     EXPECT_EQ(grid("Main_Grid2")->text(12, 1), u"日常食品");
     EXPECT_EQ(grid("Main_Grid2")->text(12, 6), u"0.0");
-    EXPECT_EQ(ledger->gamen, 1);
+    EXPECT_EQ(ledger->session.gamen, 1);
     EXPECT_EQ(debug_window(), nullptr);
     EXPECT_TRUE(messages.messages().empty());
 }
@@ -413,14 +414,14 @@ TEST_F(MainFormTest, ResizeLaysOutAndScreenSwitchReturnsToTheCurrentWidth) {
     EXPECT_NEAR(form->outer_height_twips(), 7095, 15);
 
     click("Main_gamen");
-    EXPECT_EQ(ledger->gamen, 2);
+    EXPECT_EQ(ledger->session.gamen, 2);
     EXPECT_FALSE(g1->isVisible());
     EXPECT_NEAR(px_to_twips(g2->width()), 7500, 15);
     form->set_outer_size_twips(15000, 8095);
     QApplication::processEvents();
     EXPECT_NEAR(px_to_twips(g2->width()), 7500, 15);
     click("Main_gamen");
-    EXPECT_EQ(ledger->gamen, 1);
+    EXPECT_EQ(ledger->session.gamen, 1);
     EXPECT_TRUE(g1->isVisible());
     EXPECT_NEAR(px_to_twips(g1->width()), 7215, 15);
     EXPECT_EQ(g1->col_width_twips(3), 4180);
@@ -524,7 +525,7 @@ TEST_F(MainFormTest, EntriesTypedInTheEntryWindowShowOnceWithEveryTotalAndSurviv
     EXPECT_EQ(grid("Main_Grid2")->text(13, 6), u"46.7");
     EXPECT_EQ(ledger->saifu[1].zankin, 250000);
     EXPECT_EQ(ledger->syusi[1].kingaku, u"1,200");
-    EXPECT_FALSE(ledger->dentaku_on);
+    EXPECT_FALSE(ledger->session.dentaku_on);
 
     trigger("Menu_Save");
     form.reset();
@@ -664,4 +665,65 @@ TEST_F(MainFormTest, AnEntryOfAMonthOf1950IsDated1950) {
     click("Main_Kinyu");
     ASSERT_EQ(ledger->kensu, 1);
     EXPECT_EQ(ledger->syusi[1].hiduke, u"19500620");
+}
+
+TEST_F(MainFormTest, UndecodableBytesSurviveLoadAndSaveByteForByte) {
+    // An unassigned pair in a description and in a category name, and a lone
+    // 0xFD in a category name of kanvelo.ini.
+    // kanvelo.ini is written with the names of the open month, so both carry them.
+    write_march({entry("20040301", "12", "1,000", "a", "0")});
+    QByteArray month = folder.read_bytes(QStringLiteral("~200403.dat"));
+    QByteArray ini = folder.read_bytes(kSettingsFile);
+    month.replace(QByteArray("\r\na\r\n"), QByteArray("\r\na\x85\x40z\r\n"));
+    for (QByteArray* file : {&month, &ini}) {
+        file->replace(QByteArray("\r\n 12 \r\n"), QByteArray("\r\n 12 \r\n\x85\x41"));
+        file->replace(QByteArray("\r\n 13 \r\n"), QByteArray("\r\n 13 \r\n\xfd"));
+    }
+    folder.write_bytes(QStringLiteral("~200403.dat"), month);
+    folder.write_bytes(kSettingsFile, ini);
+    start();
+    ASSERT_NE(debug_window(), nullptr); // still reported
+    trigger("Menu_Save");
+    EXPECT_TRUE(messages.texts().isEmpty()) << qPrintable(messages.texts().join(u'|'));
+    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), month);
+    EXPECT_EQ(folder.read_bytes(kSettingsFile), ini);
+    click("Main_Syuryo");
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(MainFormTest, AMonthFileThatCannotBeReadIsReportedAndNeverSavedOver) {
+    folder.write_lines(kSettingsFile,
+                       settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+    // A folder standing at the month file's name: it exists, but cannot be read.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("~200403.dat")));
+    start();
+    ASSERT_NE(debug_window(), nullptr);
+    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("~200403.dat"))).isDir());
+    trigger("Menu_Save");
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().front().contains(QStringLiteral("~200403.dat")));
+    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("~200403.dat"))).isDir());
+    EXPECT_EQ(ends, 0);
+}
+
+TEST_F(MainFormTest, ADamagedMonthIsKeptBesideItBeforeTheFirstSave) {
+    write_march(
+        {entry("20040301", "12", "1,000", "a", "0"), entry("20040302", "12", "千円", "b", "0")});
+    QByteArray month = folder.read_bytes(QStringLiteral("~200403.dat"));
+    month += "20040303\r\n12\r\n"; // cut short
+    folder.write_bytes(QStringLiteral("~200403.dat"), month);
+    start();
+    QWidget* w = debug_window();
+    ASSERT_NE(w, nullptr);
+    QString shown;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        shown += label->text();
+    EXPECT_TRUE(shown.contains(QStringLiteral("~200403.dat.damaged"))) << qPrintable(shown);
+    EXPECT_FALSE(folder.exists(QStringLiteral("~200403.dat.damaged")));
+
+    trigger("Menu_Save");
+    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat.damaged")), month);
+    EXPECT_NE(folder.read_bytes(QStringLiteral("~200403.dat")), month);
+    trigger("Menu_Save"); // kept once
+    EXPECT_FALSE(folder.exists(QStringLiteral("~200403.dat.damaged2")));
 }
