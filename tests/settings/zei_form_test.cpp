@@ -51,14 +51,8 @@ protected:
     }
 };
 
-TEST_F(ZeiFormTest, ShowsItsControlsAndTheRateWithThreeDecimals) {
+TEST_F(ZeiFormTest, ShowsTheRateWithThreeDecimals) {
     ZeiForm form(*ledger);
-    EXPECT_EQ(form.objectName(), u"zei_form"_s);
-    EXPECT_EQ(form.windowTitle(), u"消費税率の設定"_s);
-    EXPECT_EQ(child<QLabel>(form, "Label1")->text(), u"消費税率を入力して下さい。"_s);
-    EXPECT_EQ(child<QLabel>(form, "Label2")->text(), u"%"_s);
-    EXPECT_EQ(child<QPushButton>(form, "Command1")->text(), u"OK"_s);
-    EXPECT_EQ(child<QPushButton>(form, "Command2")->text(), u"中止"_s);
     EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), u"5.000"_s);
     testing::expect_tidy_layout(form);
 }
