@@ -29,15 +29,20 @@ QStringList month_lines(int entries) {
     return month_file_lines(l);
 }
 
-void BM_MonthReadAndWrite(benchmark::State& state) {
-    QTemporaryDir dir;
-    Ledger l;
+// A ledger on March 2004 in `dir`, whose month file holds 1000 entries.
+void month_of_1000(Ledger& l, const QTemporaryDir& dir) {
     set_default_categories(l);
     set_default_wallets(l);
     l.app_path = dir.path() + u'/';
     l.nen = QStringLiteral("2004");
     l.tuki = QStringLiteral("03");
     write_line_file(l.month_file_path(), month_lines(1000));
+}
+
+void BM_MonthReadAndWrite(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    month_of_1000(l, dir);
     for (auto _ : state) {
         ReadReport r = month_file_read(l);
         benchmark::DoNotOptimize(r);
@@ -51,12 +56,7 @@ BENCHMARK(BM_MonthReadAndWrite)->Unit(benchmark::kMillisecond);
 void BM_MonthReadAndEncode(benchmark::State& state) {
     QTemporaryDir dir;
     Ledger l;
-    set_default_categories(l);
-    set_default_wallets(l);
-    l.app_path = dir.path() + u'/';
-    l.nen = QStringLiteral("2004");
-    l.tuki = QStringLiteral("03");
-    write_line_file(l.month_file_path(), month_lines(1000));
+    month_of_1000(l, dir);
     for (auto _ : state) {
         ReadReport r = month_file_read(l);
         benchmark::DoNotOptimize(r);
@@ -71,11 +71,7 @@ BENCHMARK(BM_MonthReadAndEncode)->Unit(benchmark::kMillisecond);
 void BM_DamagedMonthRead(benchmark::State& state) {
     QTemporaryDir dir;
     Ledger l;
-    set_default_categories(l);
-    set_default_wallets(l);
-    l.app_path = dir.path() + u'/';
-    l.nen = QStringLiteral("2004");
-    l.tuki = QStringLiteral("03");
+    month_of_1000(l, dir);
     QByteArray bytes;
     const QStringList lines = month_lines(1000);
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -54,11 +54,7 @@ using testing::make_active;
 using testing::type;
 using testing::type_entry;
 
-void click(QWidget& form, const char* name) {
-    auto* button = child<QPushButton>(form, name);
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using testing::click;
 
 class KinyuFormTest : public testing::WindowTest {
 protected:

@@ -23,9 +23,7 @@ using testing::expect_tidy_layout;
 using testing::child;
 
 void press(QWidget& window, const char* name) {
-    QPushButton* button = child<QPushButton>(window, name);
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
+    testing::click(window, name);
 }
 
 void type_into(QWidget& window, const char* name, const QString& latin1) {

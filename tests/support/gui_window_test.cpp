@@ -3,7 +3,16 @@
 #include "ledger/clock.h"
 #include "ledger/line_file.h"
 
+#include <QPushButton>
+#include <QTest>
+
 namespace kanvelo::testing {
+
+void click(QWidget& window, const char* name) {
+    auto* button = child<QPushButton>(window, name);
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 void WindowTest::SetUp() {
     clock_set_today_for_tests(QDate(2004, 3, 15));

@@ -20,6 +20,9 @@ template <class T = QWidget> T* child(QWidget& window, const char* name) {
     return w;
 }
 
+// Clicks the window's button `name` with the mouse.
+void click(QWidget& window, const char* name);
+
 // The ground of every window test: a fresh folder with a ledger of the default
 // categories and wallets on March 2004, messages recorded and answered, modal
 // windows driven, and "today" set. Every modal window a test opens must have
