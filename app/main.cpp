@@ -1,5 +1,6 @@
 #include "help/version_art.h"
 #include "ledger/ledger.h"
+#include "ledger/stray_files.h"
 #include "main_window/main_form.h"
 
 #include <QApplication>
@@ -28,8 +29,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kanvelo"));
     QApplication::setWindowIcon(app_icon());
+    const QString folder = QDir(data_folder()).absolutePath();
+    // Saves cut short by a crash or a power cut in an earlier run may have
+    // left their temporary files behind; no save of this run has begun yet.
+    const QDateTime started = QDateTime::currentDateTime();
+    remove_stray_temporaries(folder, started);
+    remove_stray_temporaries(folder + QStringLiteral("/資産"), started);
     auto ledger = std::make_unique<Ledger>();
-    ledger->app_path = QDir(data_folder()).absolutePath() + u'/';
+    ledger->app_path = folder + u'/';
     Main_Form form(*ledger);
     form.startup();
     form.show();

@@ -14,7 +14,7 @@ QString diary_file_name(const Ledger& ledger, const QString& year) {
 ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error) {
     ReadReport report;
     const QString path = diary_file_name(l, year);
-    if (!QFileInfo::exists(path)) {
+    if (!file_exists(path)) {
         WriteResult made = write_line_file(path, QStringList(kNikkiSlots, QString()));
         if (create_error)
             *create_error = made;

@@ -17,6 +17,7 @@ constexpr const char* kCodec = "windows-31j";
 
 int g_fail_countdown = 0;
 int g_fail_errno = EIO;
+MemoryFiles* g_memory = nullptr;
 
 // True when the operation should fail because a test asked for it; errno is
 // then the error the test chose.
@@ -43,6 +44,16 @@ QString describe_value(const QString& line) {
 }
 
 } // namespace
+
+void use_memory_files_for_tests(MemoryFiles* files) {
+    g_memory = files;
+}
+
+bool file_exists(const QString& path) {
+    if (g_memory)
+        return g_memory->contains(path);
+    return QFileInfo::exists(path);
+}
 
 void fail_file_operation_for_tests(int nth, int err) {
     g_fail_countdown = nth;
@@ -73,6 +84,13 @@ QString read_failure_reason(const QString& path, int err) {
 
 FileBytes read_file_bytes(const QString& path) {
     FileBytes result;
+    if (g_memory) {
+        const auto it = g_memory->constFind(path);
+        result.missing = it == g_memory->constEnd();
+        if (!result.missing)
+            result.bytes = *it;
+        return result;
+    }
     QFile f(path);
     errno = 0;
     if (injected_read_failure() || !f.open(QIODevice::ReadOnly)) {
@@ -347,6 +365,10 @@ void sync_folder(const QString& path) {
 } // namespace
 
 WriteResult write_file_bytes(const QString& path, const QByteArray& bytes) {
+    if (g_memory) {
+        g_memory->insert(path, bytes);
+        return std::nullopt;
+    }
     QSaveFile f(path);
     // errno is taken before cancelWriting(), whose own calls may change it.
     auto fail = [&](int err) -> WriteResult {

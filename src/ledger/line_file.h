@@ -3,6 +3,7 @@
 #include "ledger/file_error.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cerrno>
@@ -39,10 +40,11 @@ QList<QByteArray> split_lines(const QByteArray& bytes);
 // cannot store or a line break; the old file is then left whole.
 WriteResult write_line_file(const QString& path, const QStringList& lines);
 
-// Bytes that do not decode to a character which encodes back to the very same
-// bytes (damage, or a code that duplicates another one) are held as markers,
-// one lone low surrogate U+DC00 + byte per byte, and written back as that
-// byte. A file therefore saves byte for byte as it was read.
+// Bytes the code page cannot decode (damage, another program's bytes) are held
+// as markers, one lone low surrogate U+DC00 + byte per byte, and written back
+// as that byte, so a damaged file saves byte for byte as it was read. A code
+// the code page holds twice reads as its character and is written back in
+// the form Windows writes.
 
 // Encodes text as code page 932, markers as their bytes. Returns nullopt when
 // some character cannot be stored; `bad` then receives the first such one.
@@ -59,6 +61,15 @@ QString first_unstorable(const QString& text);
 // one's place, and the folder after). A failure names the file and says why
 // in words for the user; the old file is then left whole.
 WriteResult write_file_bytes(const QString& path, const QByteArray& bytes);
+
+// Whether something stands at the path (through the memory files when set).
+bool file_exists(const QString& path);
+
+// Test and fuzzing seam: while set, every file read or written through here
+// lives in this map (path -> bytes) instead of on the disk, so a test can run
+// the real readers and writers thousands of times a second. nullptr: the disk.
+using MemoryFiles = QHash<QString, QByteArray>;
+void use_memory_files_for_tests(MemoryFiles* files);
 
 // Test seam: make the n-th file operation from now fail with errno `err`
 // (open, write, flush, sync, commit and the folder sync each count as one);

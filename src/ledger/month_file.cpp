@@ -189,9 +189,9 @@ WriteResult month_file_write(const Ledger& l) {
 QString damaged_copy_path(const QString& month_path) {
     const QString base = month_path + QStringLiteral(".damaged");
     for (int n = 1;; ++n) {
-        const QFileInfo candidate(n == 1 ? base : base + QString::number(n));
-        if (!candidate.exists() && !candidate.isSymLink())
-            return candidate.filePath();
+        const QString candidate = n == 1 ? base : base + QString::number(n);
+        if (!file_exists(candidate) && !QFileInfo(candidate).isSymLink())
+            return candidate;
     }
 }
 

@@ -1,0 +1,26 @@
+// Any bytes as a year's diary: reading never crashes, and the notes a save
+// writes read back and save unchanged.
+#include "fuzz_support.h"
+#include "ledger/diary_file.h"
+
+using namespace kanvelo;
+using namespace kanvelo::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    MemoryFolder folder;
+    const QString year = QStringLiteral("2004");
+    const QString path = diary_file_name(*folder.ledger, year);
+    folder.files.insert(path, input_bytes(data, size));
+
+    diary_load(*folder.ledger, year);
+    require(!diary_save(*folder.ledger, year), "notes that were read can be written");
+    const QByteArray written = folder.files.value(path);
+
+    auto second = MemoryFolder::fresh_ledger();
+    diary_load(*second, year);
+    for (int d = 0; d < kNikkiSlots; ++d)
+        require(second->nikki[d] == folder.ledger->nikki[d], "notes survive a save");
+    require(!diary_save(*second, year), "saved notes can be written again");
+    require(folder.files.value(path) == written, "saved notes save unchanged");
+    return 0;
+}

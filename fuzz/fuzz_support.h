@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ledger/ledger.h"
+#include "ledger/line_file.h"
+#include "ledger/settings_file.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+// What every fuzz target shares: the program's files kept in memory for one
+// input, and a way to stop loudly when a property does not hold.
+namespace kanvelo::fuzz {
+
+inline const QString kFolder = QStringLiteral("/fuzz/");
+
+// The folder of one run: a ledger on March 2004 with the default categories
+// and wallets, whose files live in memory.
+struct MemoryFolder {
+    MemoryFiles files;
+    std::unique_ptr<Ledger> ledger = fresh_ledger();
+
+    MemoryFolder() { use_memory_files_for_tests(&files); }
+    ~MemoryFolder() { use_memory_files_for_tests(nullptr); }
+    MemoryFolder(const MemoryFolder&) = delete;
+    MemoryFolder& operator=(const MemoryFolder&) = delete;
+
+    static std::unique_ptr<Ledger> fresh_ledger() {
+        auto l = std::make_unique<Ledger>();
+        set_default_categories(*l);
+        set_default_wallets(*l);
+        l->app_path = kFolder;
+        l->nen = QStringLiteral("2004");
+        l->tuki = QStringLiteral("03");
+        l->ini_header = kSignature;
+        l->dat_header = kSignature;
+        return l;
+    }
+};
+
+inline QByteArray input_bytes(const uint8_t* data, size_t size) {
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// A property that does not hold is a finding: abort, so that the fuzzer keeps
+// the input and the regression run fails on it.
+inline void require(bool holds, const char* what) {
+    if (holds)
+        return;
+    std::fprintf(stderr, "property broken: %s\n", what);
+    std::abort();
+}
+
+} // namespace kanvelo::fuzz

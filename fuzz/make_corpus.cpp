@@ -1,0 +1,220 @@
+// Writes the seed corpus of every fuzz target: each layout the readers know,
+// made by the program's own writers, and the kinds of damage they must
+// survive. Run by scripts/make_corpus.sh; the seeds are kept in the project.
+#include "ledger/diary_file.h"
+#include "ledger/ledger.h"
+#include "ledger/line_file.h"
+#include "ledger/month_file.h"
+#include "ledger/settings_file.h"
+#include "ledger/values.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+
+using namespace kanvelo;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString g_out;
+int g_written = 0;
+
+void seed(const QString& reader, const QString& name, const QByteArray& bytes) {
+    const QString folder = g_out + u'/' + reader;
+    QDir().mkpath(folder);
+    QFile f(folder + u'/' + name);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(f.fileName()));
+        std::exit(1);
+    }
+    ++g_written;
+}
+
+QByteArray lines_bytes(const QStringList& lines, const QByteArray& end = "\r\n") {
+    QByteArray out;
+    for (const QString& line : lines)
+        out += *encode_cp932(line) + end;
+    return out;
+}
+
+Ledger base_ledger() {
+    Ledger l;
+    set_default_categories(l);
+    set_default_wallets(l);
+    l.app_path = QStringLiteral("/corpus/");
+    l.nen = QStringLiteral("2004");
+    l.tuki = QStringLiteral("03");
+    l.ini_header = kSignature;
+    l.dat_header = kSignature;
+    return l;
+}
+
+// A month of every kind of entry: income, expense, a transfer pair, category
+// 30 on another wallet, a negative amount, a budget and a comment.
+Ledger sample_month() {
+    Ledger l = base_ledger();
+    l.himoku[11].yosan_kingaku = QStringLiteral("30,000");
+    l.himoku[11].yosan_comment = QStringLiteral("食費は控えめに");
+    l.himoku[12].yosan_kingaku = QString();
+    const SyusiRec entries[] = {
+        {QStringLiteral("20040301"), QStringLiteral("1"), QStringLiteral("10,000"),
+         QStringLiteral("【繰越】現金"), QStringLiteral(" 0 ")},
+        {QStringLiteral("20040325"), QStringLiteral("2"), QStringLiteral("300000"),
+         QStringLiteral("給料"), QStringLiteral("1")},
+        {QStringLiteral("20040326"), QStringLiteral("30"), QStringLiteral("-50,000"),
+         QStringLiteral("引き出し"), QStringLiteral("1")},
+        {QStringLiteral("20040326"), QStringLiteral("30"), QStringLiteral("50000"),
+         QStringLiteral("引き出し"), QStringLiteral("0")},
+        {QStringLiteral("20040327"), QStringLiteral("12"), QStringLiteral("1.5"),
+         QStringLiteral("端数"), QStringLiteral("14")},
+        {QStringLiteral("20040328"), QStringLiteral("13"), QStringLiteral("-500"),
+         QStringLiteral("返金"), QStringLiteral("0")},
+    };
+    for (const SyusiRec& e : entries)
+        l.add_entry(e);
+    return l;
+}
+
+void month_seeds(const QString& reader) {
+    Ledger empty = base_ledger();
+    const QStringList empty_lines = month_file_lines(empty);
+    seed(reader, u"empty_month"_s, lines_bytes(empty_lines));
+    const QStringList lines = month_file_lines(sample_month());
+    seed(reader, u"every_kind"_s, lines_bytes(lines));
+    seed(reader, u"lone_cr"_s, lines_bytes(lines, "\r"));
+    seed(reader, u"lf_only"_s, lines_bytes(lines, "\n"));
+
+    // Version 2.30: ten wallet blocks.
+    QStringList old = lines;
+    old[0] = QStringLiteral("@VER2.30 ZelvanorQistrombelUxafendriloKvm");
+    old.remove(1 + 150 + 20, 10);
+    seed(reader, u"version_230"_s, lines_bytes(old));
+
+    // The oldest layout: no header, no wallets, four-line entries.
+    QStringList headerless = lines.mid(1, 150);
+    headerless << QStringLiteral("20040301") << QStringLiteral("12") << QStringLiteral("1,000")
+               << QStringLiteral("昼食") << QStringLiteral("20040302") << QStringLiteral("30")
+               << QStringLiteral("-2000") << QStringLiteral("口座へ");
+    seed(reader, u"headerless"_s, lines_bytes(headerless));
+
+    // Damage: cut inside an entry, words and out-of-range numbers where
+    // numbers belong, bytes the code page cannot decode.
+    seed(reader, u"cut_in_entry"_s, lines_bytes(lines.mid(0, lines.size() - 3)));
+    seed(reader, u"cut_in_categories"_s, lines_bytes(lines.mid(0, 40)));
+    QStringList bad = lines;
+    bad[181 + 2] = QStringLiteral("千円");
+    bad[181 + 6] = QStringLiteral("31");
+    bad[181 + 9] = QStringLiteral("99999999999");
+    bad[181 + 12] = QStringLiteral("1000000000000000000000");
+    bad[4] = QStringLiteral("abc");
+    bad[0] = QStringLiteral("@VERx.yz");
+    seed(reader, u"words_for_numbers"_s, lines_bytes(bad));
+    QByteArray undecodable = lines_bytes(lines);
+    undecodable.replace(QByteArray("\r\n20040325\r\n"), QByteArray("\r\n2004\x85\x40\xfd\r\n"));
+    seed(reader, u"undecodable"_s, undecodable);
+    seed(reader, u"header_only"_s, lines_bytes({kSignature}));
+    seed(reader, u"nothing"_s, QByteArray());
+}
+
+void settings_seeds() {
+    Ledger l = base_ledger();
+    MemoryFiles files;
+    use_memory_files_for_tests(&files);
+    settings_write(l);
+    use_memory_files_for_tests(nullptr);
+    const QByteArray current = files.value(l.path(kSettingsFile));
+    seed(u"settings_file"_s, u"current"_s, current);
+    QList<QByteArray> lines = split_lines(current);
+    auto join = [](const QList<QByteArray>& ls) {
+        QByteArray out;
+        for (const QByteArray& x : ls)
+            out += x + "\r\n";
+        return out;
+    };
+    QList<QByteArray> v43 = lines.mid(0, 125);
+    v43[0] = "@VER4.30 ZelvanorQistrombelUxafendriloKvm";
+    seed(u"settings_file"_s, u"version_430"_s, join(v43));
+    QList<QByteArray> v23 = lines.mid(0, 115);
+    v23[0] = "@VER2.30 ZelvanorQistrombelUxafendriloKvm";
+    seed(u"settings_file"_s, u"version_230"_s, join(v23));
+    seed(u"settings_file"_s, u"headerless"_s, join(lines.mid(1, 94)));
+    QList<QByteArray> bad = lines;
+    bad[91] = "abcd";
+    bad[92] = "13";
+    bad[125] = "five";
+    bad[2] += "\xfd";
+    seed(u"settings_file"_s, u"damaged"_s, join(bad));
+    seed(u"settings_file"_s, u"cut_short"_s, join(lines.mid(0, 50)));
+}
+
+void window_seeds() {
+    const QByteArray cases[][2] = {
+        {"plain", " 7095 \r\n 9615 \r\n 1200 \r\n 2400 \r\n 0 \r\n\r\n\r\n\r\n\r\n\r\n"},
+        {"minimized", " 8000 \r\n 12000 \r\n-300 \r\n 100 \r\n 1 \r\nx\r\ny\r\n\r\n\r\nz\r\n"},
+        {"huge", "1e300\r\n99999999999\r\n-99999999999\r\nabc\r\n99999999999\r\n"},
+        {"short", " 7095 \r\n 9615 \r\n"},
+        {"fractions", "7095.5\r\n9615.25\r\n0.1\r\n-0.1\r\n2\r\n\xfd\r\n\r\n\r\n\r\n\r\n"},
+    };
+    for (const auto& c : cases)
+        seed(u"window_file"_s, QString::fromLatin1(c[0]), c[1]);
+}
+
+void diary_seeds() {
+    QStringList notes(kNikkiSlots, QString());
+    notes[0] = QStringLiteral("元日。晴れ");
+    notes[59] = QStringLiteral("閏日");
+    notes[365] = QStringLiteral("大晦日");
+    seed(u"diary_file"_s, u"leap_year"_s, lines_bytes(notes));
+    seed(u"diary_file"_s, u"short"_s, lines_bytes(notes.mid(0, 10)));
+    seed(u"diary_file"_s, u"long"_s, lines_bytes(notes + notes.mid(0, 40)));
+    QByteArray damaged = lines_bytes(notes.mid(0, 5), "\r");
+    damaged += "\x85\x40\x82\r\n";
+    seed(u"diary_file"_s, u"damaged"_s, damaged);
+    seed(u"diary_file"_s, u"nothing"_s, QByteArray());
+}
+
+void values_seeds() {
+    const char* texts[] = {"1,000",
+                           " 5 ",
+                           "-2,500",
+                           "12.5abc",
+                           "1e5",
+                           "+3",
+                           ".5",
+                           "1,2,3",
+                           "999999999999999",
+                           "1000000000000000",
+                           "",
+                           "-",
+                           "0.0005",
+                           "2.675",
+                           "-0.4",
+                           "1,000.50",
+                           "0x10",
+                           "\xef\xbc\x91", // full-width 1
+                           "99999999999999999999999"};
+    int n = 0;
+    for (const char* t : texts)
+        seed(u"values"_s, QStringLiteral("text%1").arg(n++, 2, 10, QLatin1Char('0')),
+             QByteArray(t));
+    seed(u"values"_s, u"digits_308"_s, QByteArray(308, '9'));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_corpus FOLDER\n");
+        return 2;
+    }
+    g_out = QString::fromLocal8Bit(argv[1]);
+    month_seeds(u"month_file"_s);
+    month_seeds(u"other_month"_s);
+    settings_seeds();
+    window_seeds();
+    diary_seeds();
+    values_seeds();
+    std::printf("%d seeds written to %s\n", g_written, qPrintable(g_out));
+    return 0;
+}
