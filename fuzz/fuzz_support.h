@@ -54,4 +54,11 @@ inline void require(bool holds, const char* what) {
     std::abort();
 }
 
+// A write that must succeed; a refusal is a finding, shown with its reason.
+inline void require_written(const WriteResult& result, const char* what) {
+    if (result)
+        std::fprintf(stderr, "%s\n", qPrintable(result->message()));
+    require(!result, what);
+}
+
 } // namespace kanvelo::fuzz

@@ -26,11 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(std::isfinite(v) && std::fabs(v) <= 1e7, "geometry fits a screen");
     require(l.win_state >= 0 && l.win_state <= 2, "window state 0..2");
 
-    require(!window_file_write(l, geometry_of(l)), "a window file can be written");
+    require_written(window_file_write(l, geometry_of(l)), "a window file can be written");
     const QByteArray written = folder.files.value(path);
     auto second = MemoryFolder::fresh_ledger();
     window_file_read(*second);
-    require(!window_file_write(*second, geometry_of(*second)), "written again");
+    require_written(window_file_write(*second, geometry_of(*second)), "written again");
     require(folder.files.value(path) == written, "a saved window file saves unchanged");
     return 0;
 }

@@ -141,9 +141,10 @@ constexpr char16_t kMarkerBase = 0xdc00;
 
 bool is_marker_at(const QString& text, qsizetype i) {
     const char16_t c = text.at(i).unicode();
-    // Reading never makes a marker of CR or LF, which would split the line.
+    // Reading never makes a marker of CR, which would split the line. A lone
+    // LF inside a line is one (see keep_line_feeds).
     return c >= kMarkerBase && c <= kMarkerBase + 0xff && c != kMarkerBase + '\r' &&
-           c != kMarkerBase + '\n' && (i == 0 || !text.at(i - 1).isHighSurrogate());
+           (i == 0 || !text.at(i - 1).isHighSurrogate());
 }
 
 // The Shift_JIS structure: a lead byte and a trail byte form one character.
@@ -316,6 +317,24 @@ QStringList split_text_lines(const QString& text) {
 
 } // namespace
 
+namespace {
+
+// A lone LF does not end a line, so it stands inside a value; a save would
+// refuse the value as holding a line break. It is kept as the marker of its
+// byte instead, so the file saves as it was, and reported like other damage.
+void keep_line_feeds(LineFile& file, const QString& path) {
+    for (qsizetype i = 0; i < file.lines.size(); ++i) {
+        QString& line = file.lines[i];
+        if (!line.contains(u'\n'))
+            continue;
+        line.replace(u'\n', QChar(char16_t(kMarkerBase + '\n')));
+        file.errors.push_back(
+            {path, int(i + 1), QStringLiteral("行の途中に改行の文字（LF）があります")});
+    }
+}
+
+} // namespace
+
 LineFile read_line_file(const QString& path) {
     LineFile result;
     FileBytes file = read_file_bytes(path);
@@ -333,6 +352,7 @@ LineFile read_line_file(const QString& path) {
     Cp932 codec;
     if (auto text = codec.exact(bytes)) {
         result.lines = split_text_lines(*text);
+        keep_line_feeds(result, path);
         return result;
     }
     const QList<QByteArray> raw = split_lines(bytes);
@@ -344,6 +364,7 @@ LineFile read_line_file(const QString& path) {
             result.errors.push_back(
                 {path, int(i + 1), QStringLiteral("Shift_JISとして読めない文字があります")});
     }
+    keep_line_feeds(result, path);
     return result;
 }
 

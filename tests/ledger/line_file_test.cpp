@@ -275,7 +275,20 @@ TEST(LineFile, ASurrogatePairIsNeverTakenForKeptBytes) {
     EXPECT_EQ(first_unstorable(QStringLiteral("a") + rat), rat);
     EXPECT_FALSE(encode_cp932(rat).has_value());
     // Neither is a low surrogate outside the markers' range, nor one that
-    // would stand for a line end.
-    for (char16_t c : {u'\xdd00', u'\xdc0d', u'\xdc0a'})
+    // would end a line.
+    for (char16_t c : {u'\xdd00', u'\xdc0d'})
         EXPECT_EQ(first_unstorable(QString(QChar(c))), QString(QChar(c)));
+}
+
+TEST(LineFile, ALoneLineFeedInsideAValueIsKeptAndReported) {
+    TempFolder dir;
+    const QByteArray bytes("a\nb\r\nclean\r\n\n\r\n");
+    dir.write_bytes(QStringLiteral("x.dat"), bytes);
+    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    ASSERT_EQ(f.lines.size(), 3);
+    EXPECT_FALSE(f.lines.at(0).contains(u'\n'));
+    ASSERT_EQ(f.errors.size(), 2u);
+    EXPECT_EQ(f.errors.front().line, 1);
+    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")), bytes);
 }
