@@ -150,6 +150,9 @@ ReadReport month_file_read(Ledger& l) {
     }
     l.ini_header = kSignature;
     l.dat_header = kSignature;
+    // A category block cut short by the end of the file still holds the
+    // budget it read: the totals count what the table holds.
+    l.budget_totals_recalc();
     if (!errors.empty()) {
         l.damaged_copy_of = path;
         l.damaged_copy_name = QFileInfo(damaged_copy_path(path)).fileName();

@@ -153,8 +153,10 @@ ReadReport settings_read(Ledger& l) {
 WriteResult settings_write(const Ledger& l) {
     if (auto refused = l.refuse_overwrite(l.path(kSettingsFile)))
         return refused;
+    // The lines are always those of the current layout, so the header is the
+    // current signature whatever the file held when it was read.
     return write_line_file(l.path(kSettingsFile),
-                           settings_lines(l, l.ini_header, l.nen, l.tuki, number_form(l.zeiritu)));
+                           settings_lines(l, kSignature, l.nen, l.tuki, number_form(l.zeiritu)));
 }
 
 void set_default_settings(Ledger& l, const QDate& today) {
