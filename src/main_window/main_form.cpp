@@ -2,6 +2,9 @@
 
 #include "common/notices.h"
 #include "diary/nikki_form.h"
+#include "editing/sakujo_form.h"
+#include "editing/teisei_form.h"
+#include "editing/teisei_rules.h"
 #include "entry/kinyu_form.h"
 #include "help/help_commands.h"
 #include "ledger/clock.h"
@@ -13,6 +16,7 @@
 #include "ledger/values.h"
 #include "main_window/main_rules.h"
 #include "main_window/open_form.h"
+#include "main_window/sort_rules.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
@@ -25,11 +29,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -92,13 +98,14 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Separator, u"Menufile"_s, u"Menuline5"_s, {}, nullptr},
     {MenuRow::Item, u"Menufile"_s, u"MenuExit"_s, u"終了"_s, &Main_Form::menu_exit},
     {MenuRow::Menu, {}, u"MenuEDIT"_s, u"編集(&E)"_s, nullptr},
-    {MenuRow::Item, u"MenuEDIT"_s, u"MenuTeisei"_s, u"訂正"_s, nullptr},
-    {MenuRow::Item, u"MenuEDIT"_s, u"MenuSakujo"_s, u"削除"_s, nullptr},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuTeisei"_s, u"訂正"_s, &Main_Form::menu_teisei},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuSakujo"_s, u"削除"_s, &Main_Form::menu_sakujo},
     {MenuRow::Separator, u"MenuEDIT"_s, u"Menuline3"_s, {}, nullptr},
     {MenuRow::Menu, u"MenuEDIT"_s, u"MenuSort"_s, u"並べ替え"_s, nullptr},
-    {MenuRow::Item, u"MenuSort"_s, u"MenuSortHiduke"_s, u"日付順"_s, nullptr},
-    {MenuRow::Item, u"MenuSort"_s, u"MenuSortHimoku"_s, u"費目順"_s, nullptr},
-    {MenuRow::Item, u"MenuSort"_s, u"MenuSortKingaku"_s, u"金額順"_s, nullptr},
+    {MenuRow::Item, u"MenuSort"_s, u"MenuSortHiduke"_s, u"日付順"_s, &Main_Form::menu_sort_hiduke},
+    {MenuRow::Item, u"MenuSort"_s, u"MenuSortHimoku"_s, u"費目順"_s, &Main_Form::menu_sort_himoku},
+    {MenuRow::Item, u"MenuSort"_s, u"MenuSortKingaku"_s, u"金額順"_s,
+     &Main_Form::menu_sort_kingaku},
     // Menus without items open their window from the bar itself.
     {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, nullptr},
     {MenuRow::Menu, {}, u"MenuOption"_s, u"設定(&O)"_s, nullptr},
@@ -238,6 +245,8 @@ void Main_Form::build_controls() {
     connect(kinyu_, &QPushButton::clicked, this, [this] { kinyu_loop(true); });
     connect(syuryo_, &QPushButton::clicked, this, &Main_Form::menu_exit);
     connect(grid2_, &Grid::grid_double_clicked, this, [this] { kinyu_loop(false); });
+    connect(grid1_, &Grid::grid_double_clicked, this, &Main_Form::menu_teisei);
+    grid1_->installEventFilter(this);
 }
 
 void Main_Form::setup_grids() {
@@ -447,6 +456,99 @@ void Main_Form::month_recalc() {
     ledger_.month_recalc();
     totals_display_refresh();
     category_columns_refresh();
+}
+
+void Main_Form::entry_row_refresh(int e) {
+    const QStringList cells = entry_row_text(ledger_, e, false).split(u'\t');
+    for (int col = 0; col < cells.size(); ++col)
+        grid1_->set_text(e, col, cells.at(col));
+    grid1_->set_row(e);
+}
+
+void Main_Form::jisseki_column_refresh() {
+    for (int n = 1; n <= kHimokuCount; ++n)
+        grid2_->set_text(n, 2, format_number(ledger_.himoku[n - 1].jisseki, u"#,##0"_s));
+}
+
+void Main_Form::entries_grid_rebuild() {
+    // Rows are rewritten in place rather than removed and inserted, so that the
+    // grid is redrawn once.
+    grid1_->setUpdatesEnabled(false);
+    grid1_->set_rows(ledger_.kensu + 2); // the empty row after the last entry
+    for (int i = 1; i <= ledger_.kensu + 1; ++i) {
+        const QStringList cells =
+            i <= ledger_.kensu ? entry_row_text(ledger_, i, false).split(u'\t') : QStringList();
+        for (int col = 0; col < grid1_->cols(); ++col)
+            grid1_->set_text(i, col, cells.value(col));
+    }
+    grid1_->setUpdatesEnabled(true);
+}
+
+void Main_Form::entry_changed_refresh(int e) {
+    jisseki_column_refresh();
+    month_recalc();
+    entry_row_refresh(e);
+}
+
+void Main_Form::menu_teisei() {
+    const int r = grid1_->row();
+    if (const RowHolds holds = row_holds(r, ledger_.kensu); holds != RowHolds::Entry) {
+        show_message(this, teisei_row_message(holds), {}, MsgIcon::Exclamation);
+        return;
+    }
+    TeiseiForm window(ledger_, r, this);
+    connect(&window, &TeiseiForm::written, this, &Main_Form::entry_changed_refresh);
+    run_modal(window);
+    // However the window closed, the entry it showed last is brought up to date.
+    entry_changed_refresh(window.teisei_no());
+}
+
+void Main_Form::menu_sakujo() {
+    const int r = grid1_->row();
+    if (const RowHolds holds = row_holds(r, ledger_.kensu); holds != RowHolds::Entry) {
+        show_message(this, sakujo_row_message(holds), {}, MsgIcon::Exclamation);
+        return;
+    }
+    SakujoForm window(ledger_, r, this);
+    run_modal(window);
+    if (!window.deleted())
+        return;
+    jisseki_column_refresh();
+    month_recalc();
+    entries_grid_rebuild();
+}
+
+void Main_Form::sort_entries(SortKey key) {
+    BusyPointer busy;
+    const int current = grid1_->row();
+    const std::vector<int> order = sort_order(ledger_, key);
+    ledger_.reorder_entries(order);
+    entries_grid_rebuild();
+    // The entry that was selected stays selected in its new place.
+    const auto moved = std::find(order.begin(), order.end(), current);
+    if (moved != order.end())
+        grid1_->set_row(int(moved - order.begin()) + 1);
+}
+
+void Main_Form::menu_sort_hiduke() {
+    sort_entries(SortKey::Hiduke);
+}
+
+void Main_Form::menu_sort_himoku() {
+    sort_entries(SortKey::Himoku);
+}
+
+void Main_Form::menu_sort_kingaku() {
+    sort_entries(SortKey::Kingaku);
+}
+
+bool Main_Form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid1_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        menu_sakujo();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Main_Form::kinyu_loop(bool from_button) {

@@ -14,6 +14,7 @@ namespace kanvelo {
 
 struct Ledger;
 class Grid;
+enum class SortKey;
 
 // The month view: the entries grid, the category grid, the four totals, the
 // menu bar and the buttons from which every other window is opened. It owns
@@ -55,6 +56,20 @@ public:
     void menu_manual();
     void menu_morutea();
     void menu_version();
+    void menu_teisei();
+    void menu_sakujo();
+    void menu_sort_hiduke();
+    void menu_sort_himoku();
+    void menu_sort_kingaku();
+
+    // After entry e was corrected: the category totals, the month totals and
+    // balances (the month recalculation) and the entry's row, which becomes
+    // the current one.
+    void entry_changed_refresh(int e);
+    // Row e of the entries grid from entry e.
+    void entry_row_refresh(int e);
+    // Every row of the entries grid from the ledger, in one redraw.
+    void entries_grid_rebuild();
 
     // For tests and the start-up benchmark.
     void set_splash_enabled(bool on) { splash_enabled_ = on; }
@@ -67,6 +82,7 @@ public:
     void set_outer_size_twips(double width, double height);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -80,6 +96,8 @@ private:
     void show_load_errors(const FileErrors& errors);
     bool write_files();
     void report_save_failure(const FileError& error);
+    void jisseki_column_refresh();
+    void sort_entries(SortKey key);
 
     Ledger& ledger_;
     Grid* grid1_ = nullptr;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+namespace kanvelo {
+
+struct Ledger;
+
+// "収支データの削除": shows one entry and deletes it when the user agrees.
+class SakujoForm : public QDialog {
+    Q_OBJECT
+public:
+    // `entry` is 1..kensu; the launcher has checked it. The window deletes
+    // this entry, the one it shows, whatever is selected by then.
+    SakujoForm(Ledger& ledger, int entry, QWidget* parent = nullptr);
+
+    bool deleted() const { return deleted_; }
+
+    static constexpr double kWidth = 5400;
+    static constexpr double kHeight = 3660;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build();
+    void sakujo();
+
+    Ledger& ledger_;
+    const int entry_;
+    bool deleted_ = false;
+};
+
+} // namespace kanvelo

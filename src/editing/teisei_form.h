@@ -1,0 +1,86 @@
+#pragma once
+
+#include "editing/teisei_rules.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace kanvelo {
+
+struct Ledger;
+class Spinner;
+
+// "収支データの訂正": changes one entry of the open month, and steps to the
+// previous or next entry, writing back the entry shown before each step.
+// Closing by the close box or Esc writes nothing back.
+class TeiseiForm : public QDialog {
+    Q_OBJECT
+public:
+    // `entry` is 1..kensu; the launcher has checked it.
+    TeiseiForm(Ledger& ledger, int entry, QWidget* parent = nullptr);
+
+    // The entry shown last; the launcher refreshes its row after the window closes.
+    int teisei_no() const { return teisei_no_; }
+
+    static constexpr double kWidth = 6300;
+    static constexpr double kHeight = 4080;
+
+Q_SIGNALS:
+    // Entry `entry` was written back to the ledger, which has brought every
+    // derived value up to date; the main window shows it.
+    void written(int entry);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    enum class Step { None, Previous, Next };
+
+    void build();
+    void build_date();
+    void connect_controls();
+    void fill_lists();
+    void load_entry();
+    void set_date_part(QLineEdit* box, Spinner* spinner, const QString& text);
+
+    void take_list_item(QListWidgetItem* item);
+    bool number_check(Asker asker);
+    void number_enter();
+    void kingaku_enter();
+    void kingaku_got_focus();
+    void tekiyo_got_focus();
+
+    bool at_end(Step step);
+    bool write_back();
+    void finish(Step step);
+
+    bool key_filter(QObject* watched, QKeyEvent* event);
+    void warn(const QString& text);
+
+    Ledger& ledger_;
+    int teisei_no_ = 0;
+
+    QLineEdit* nen_ = nullptr;
+    QLineEdit* tuki_ = nullptr;
+    QLineEdit* hi_ = nullptr;
+    Spinner* nen_vsc_ = nullptr;
+    Spinner* tuki_vsc_ = nullptr;
+    Spinner* hi_vsc_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QLineEdit* number_ = nullptr;
+    QLineEdit* meisyo_ = nullptr;
+    QLineEdit* kingaku_ = nullptr;
+    QLineEdit* tekiyo_ = nullptr;
+    QComboBox* saifu_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* mae_ = nullptr;
+    QPushButton* tugi_ = nullptr;
+};
+
+} // namespace kanvelo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The rules of the correction and deletion windows that need no widgets: which
+// grid row holds an entry, the category list, the checks of a corrected entry
+// and the messages they give.
+namespace kanvelo {
+
+struct Ledger;
+struct SyusiRec;
+
+// What the selected row of the entries grid holds. Row r shows entry r, and
+// only rows 1..kensu are entries: the row after the last entry is empty even
+// when the slot behind it once held something.
+enum class RowHolds { NoRow, NoEntry, Entry };
+RowHolds row_holds(int row, int kensu);
+
+// The messages of the two launchers for a row that holds no entry.
+QString teisei_row_message(RowHolds holds);
+QString sakujo_row_message(RowHolds holds);
+
+// " 5   日用雑貨": a blank, the number right-aligned in two characters, three
+// blanks, the name, which therefore starts at character 7.
+QString teisei_list_item(const Ledger& ledger, int slot);
+
+// What a click on a list item copies: characters 2-3 and 7-12.
+struct TeiseiPick {
+    QString number;
+    QString name;
+};
+TeiseiPick teisei_pick(const QString& item);
+
+// The category number must be a whole number 1..30: "2.5" would otherwise
+// change category 2's total and be stored as a number no category has.
+enum class NumberCheck { Ok, NotNumber, OutOfRange };
+struct NumberResult {
+    NumberCheck check = NumberCheck::NotNumber;
+    int slot = -1; // himoku slot when Ok
+};
+NumberResult check_number(const QString& number);
+
+// Who asks decides the wording of "not a number": the boxes say 数字, the
+// buttons that write the entry back say 数値.
+enum class Asker { Box, Button };
+QStringList number_messages(NumberCheck check, Asker asker);
+
+enum class KingakuCheck { Ok, NotNumber, TooLarge };
+KingakuCheck check_kingaku(const QString& kingaku);
+QString kingaku_message(KingakuCheck check, Asker asker);
+
+// The three date boxes as a stored date. A year the program can open and a
+// month 1..12 are required; a day past the end of the month becomes the
+// month's last day, as the entry window's spinners bring it there.
+enum class DateField { None, Nen, Tuki, Hi };
+struct DateResult {
+    QString hiduke; // "yyyymmdd" when accepted
+    DateField refused = DateField::None;
+    QString message;
+};
+DateResult check_date(const QString& nen, const QString& tuki, const QString& hi);
+
+// The messages of 前のデータへ on the first entry and 次のデータへ on the last.
+QString first_entry_message();
+QString last_entry_message();
+
+// What the correction stores: the date as checked, the number as typed, the
+// amount formatted "#,##0", the description, and the wallet position when a
+// wallet is selected (-1 keeps the entry's own).
+SyusiRec corrected_entry(const SyusiRec& old, const QString& hiduke, const QString& number,
+                         const QString& kingaku, const QString& tekiyo, int wallet);
+
+} // namespace kanvelo
