@@ -162,7 +162,7 @@ public:
     // same bytes; nullopt otherwise.
     std::optional<QString> exact(QByteArrayView bytes) {
         QString text = dec_.decode(bytes);
-        if (failed(dec_))
+        if (failed(dec_) || has_replacement(text))
             return std::nullopt;
         const QByteArray back = enc_.encode(text);
         if (failed(enc_) || back != bytes)
@@ -218,6 +218,8 @@ public:
     // code page (private-use ones among them) onto a code of another
     // character, so the result must also decode back to the same text.
     std::optional<QByteArray> encode_plain(QStringView text) {
+        if (has_replacement(text))
+            return std::nullopt;
         QByteArray out = enc_.encode(text);
         if (failed(enc_))
             return std::nullopt;
@@ -228,6 +230,13 @@ public:
     }
 
 private:
+    // The code page holds no U+FFFD: where one appears, bytes could not be
+    // decoded, even when a reused ICU converter forgot to say so (seen after
+    // an earlier line of the same file had an error).
+    static bool has_replacement(QStringView text) {
+        return text.contains(QChar::ReplacementCharacter);
+    }
+
     // Qt 6.4's resetState() leaves an ICU converter's error flag set, so a
     // converter that saw an error is replaced for the next call.
     template <class Converter> static bool failed(Converter& c) {

@@ -292,3 +292,19 @@ TEST(LineFile, ALoneLineFeedInsideAValueIsKeptAndReported) {
     ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
     EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")), bytes);
 }
+
+TEST(LineFile, BytesAfterAnEarlierDamagedLineNeverReadAsAReplacementCharacter) {
+    // A reused converter once let FC FC through as U+FFFD, which encodes back
+    // to FC FC: a value that could then never be saved.
+    TempFolder dir;
+    const QByteArray bytes("\xfd\xf3\xf5\r\n\r\xfc\xfc\n\r\n");
+    dir.write_bytes(QStringLiteral("x.dat"), bytes);
+    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    for (const QString& line : f.lines)
+        EXPECT_FALSE(line.contains(QChar::ReplacementCharacter));
+    EXPECT_FALSE(encode_cp932(QString(QChar::ReplacementCharacter)).has_value());
+    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
+    // The lone CR ending the empty line is written as CR LF, like every line end.
+    EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")),
+              QByteArray("\xfd\xf3\xf5\r\n\r\n\xfc\xfc\n\r\n"));
+}
