@@ -2,6 +2,7 @@
 
 #include "common/notices.h"
 #include "diary/nikki_form.h"
+#include "editing/saifu_form.h"
 #include "entry/kinyu_form.h"
 #include "help/help_commands.h"
 #include "ledger/clock.h"
@@ -187,6 +188,12 @@ void Main_Form::menu_zei() {
     show_zei_form(this, ledger_);
 }
 
+void Main_Form::saifu_clicked() {
+    SaifuForm form(ledger_, this);
+    connect(&form, &SaifuForm::entry_added, this, &Main_Form::new_entry_refresh);
+    run_modal(form);
+}
+
 void Main_Form::menu_nikki() {
     NikkiForm form(ledger_, this);
     run_modal(form);
@@ -231,10 +238,10 @@ void Main_Form::build_controls() {
     saifu_ = make_button(c, u"Main_Saifu"_s, u"財布"_s);
     kinyu_ = make_button(c, u"Main_Kinyu"_s, u"記入"_s);
     syuryo_ = make_button(c, u"Main_Syuryo"_s, u"終了"_s);
-    saifu_->setEnabled(false);
 
     connect(command1_, &QPushButton::clicked, this, [this] { open_author_page(this); });
     connect(gamen_, &QPushButton::clicked, this, &Main_Form::gamen_switch);
+    connect(saifu_, &QPushButton::clicked, this, &Main_Form::saifu_clicked);
     connect(kinyu_, &QPushButton::clicked, this, [this] { kinyu_loop(true); });
     connect(syuryo_, &QPushButton::clicked, this, &Main_Form::menu_exit);
     connect(grid2_, &Grid::grid_double_clicked, this, [this] { kinyu_loop(false); });

@@ -51,6 +51,8 @@ public:
     void menu_save();
     void menu_exit();
     void menu_zei();
+    // 財布: the transfer window; each entry it adds is shown as it is added.
+    void saifu_clicked();
     void menu_nikki();
     void menu_manual();
     void menu_morutea();
