@@ -89,10 +89,10 @@ TEST_F(SaifuFormTest, WithdrawalByKeyboardIsTwoTransferEntriesThatMoveOnlyTheBal
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 4; ++c)
             EXPECT_EQ(g1->text(3 + r, c), rows[r][c]) << r << c;
-    EXPECT_EQ(box("Main_genkin"), u"15,000"_s);
+    EXPECT_EQ(main_text("Main_genkin"), u"15,000"_s);
     EXPECT_FALSE(box_red("Main_genkin"));
-    EXPECT_EQ(box("Main_syunyu"), u"300,000"_s);
-    EXPECT_EQ(box("Main_Sisyutu"), u"5,000"_s);
+    EXPECT_EQ(main_text("Main_syunyu"), u"300,000"_s);
+    EXPECT_EQ(main_text("Main_Sisyutu"), u"5,000"_s);
     EXPECT_EQ(grid("Main_Grid2")->text(30, 2), u"0"_s);
 
     const QStringList lines = save_month();
@@ -122,9 +122,9 @@ TEST_F(SaifuFormTest, TwoTransfersInARowAreFourEntriesAndCashCanGoNegative) {
         EXPECT_EQ(ledger->syusi[i + 1].saifu_no, wallet[i]);
         EXPECT_EQ(grid("Main_Grid1")->text(i + 1, 2), kingaku[i]);
     }
-    EXPECT_EQ(box("Main_genkin"), u"-4,000"_s);
+    EXPECT_EQ(main_text("Main_genkin"), u"-4,000"_s);
     EXPECT_TRUE(box_red("Main_genkin"));
-    EXPECT_EQ(box("Main_Syusi"), u"0"_s);
+    EXPECT_EQ(main_text("Main_Syusi"), u"0"_s);
 }
 
 TEST_F(SaifuFormTest, FewerThanTwoFreeSlotsShowTheLimitWindowAndRecordNothing) {
@@ -143,7 +143,7 @@ TEST_F(SaifuFormTest, FewerThanTwoFreeSlotsShowTheLimitWindowAndRecordNothing) {
         EXPECT_EQ(modals.opened().last(), fits ? u"saifu_form"_s : u"GENKAI_form"_s);
         EXPECT_EQ(ledger->kensu, fits ? kSyusiLimit : 999);
         EXPECT_EQ(grid("Main_Grid1")->text(kensu + 1, 2), fits ? u"-500"_s : QString());
-        EXPECT_EQ(box("Main_genkin"), fits ? u"-99,300"_s : u"-99,900"_s);
+        EXPECT_EQ(main_text("Main_genkin"), fits ? u"-99,300"_s : u"-99,900"_s);
     }
 }
 
@@ -200,8 +200,10 @@ TEST_F(SaifuWindowTest, TypedDatesAreCheckedWhenTheTransferIsRecorded) {
     const struct {
         const char* box;
         QString typed;
-    } refused[] = {{"saifu_nen", u"20x4"_s}, {"saifu_nen", u"1899"_s},
-                   {"saifu_tuki", u"13"_s},  {"saifu_hi", u""_s}};
+    } refused[] = {{"saifu_nen", u"20x4"_s},
+                   {"saifu_nen", u"1899"_s},
+                   {"saifu_tuki", u"13"_s},
+                   {"saifu_hi", u""_s}};
     for (const auto& r : refused) {
         messages.clear();
         QLineEdit* b = box(f, r.box);
@@ -227,7 +229,8 @@ TEST_F(SaifuWindowTest, AmountsAndWalletsAreCheckedWhenOkIsPressed) {
     for (const QString& pasted : {u"12a"_s, u"-5"_s, u"1234567890123456789012345"_s}) {
         messages.clear();
         paste_and_ok(f, pasted);
-        EXPECT_EQ(messages.texts(), QStringList{u"数字を入力して下さいね。"_s}) << qPrintable(pasted);
+        EXPECT_EQ(messages.texts(), QStringList{u"数字を入力して下さいね。"_s})
+            << qPrintable(pasted);
         EXPECT_EQ(focused_name(), u"saifu_kingaku"_s);
     }
 

@@ -83,7 +83,8 @@ TEST_F(SaifuCheck, FirstFailureWinsInOrder) {
         TransferField focus;
         bool beep, limit;
     } cases[] = {
-        {-1, -1, u""_s, u"2004"_s, 0, u"財布の指定が不正です。"_s, TransferField::Moto, false, false},
+        {-1, -1, u""_s, u"2004"_s, 0, u"財布の指定が不正です。"_s, TransferField::Moto, false,
+         false},
         {1, 15, u"5"_s, u"2004"_s, 0, u"財布の指定が不正です。"_s, TransferField::Moto, false,
          false},
         {2, 2, u""_s, u"2004"_s, 999, u"同じところに移動してどうするんですか？"_s,
@@ -100,9 +101,11 @@ TEST_F(SaifuCheck, FirstFailureWinsInOrder) {
         const TransferCheck r =
             check_transfer(*ledger, c.moto, c.saki, c.kingaku, c.nen, kMonth, u"31"_s);
         if (c.focus == TransferField::Nen)
-            EXPECT_TRUE(r.message.startsWith(u"日付を正しく入力して下さい。"_s)) << qPrintable(r.message);
+            EXPECT_TRUE(r.message.startsWith(u"日付を正しく入力して下さい。"_s))
+                << qPrintable(r.message);
         else
-            EXPECT_EQ(r.message, c.message) << c.moto << " " << c.saki << " " << qPrintable(c.kingaku);
+            EXPECT_EQ(r.message, c.message)
+                << c.moto << " " << c.saki << " " << qPrintable(c.kingaku);
         EXPECT_EQ(r.focus, c.focus) << qPrintable(c.message);
         EXPECT_EQ(r.beep, c.beep) << qPrintable(c.message);
         EXPECT_EQ(r.limit, c.limit) << qPrintable(c.message);

@@ -5,12 +5,21 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace kanvelo::testing {
+
+void click_list_row(QListWidget* list, int row) {
+    ASSERT_NE(list, nullptr);
+    QListWidgetItem* item = list->item(row);
+    ASSERT_NE(item, nullptr) << row;
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
 
 void MonthViewTest::TearDown() {
     main.reset();
@@ -49,7 +58,7 @@ Grid* MonthViewTest::grid(const char* name) const {
     return child<Grid>(*main, name);
 }
 
-QString MonthViewTest::box(const char* name) const {
+QString MonthViewTest::main_text(const char* name) const {
     return child<QLineEdit>(*main, name)->text();
 }
 

@@ -9,7 +9,12 @@
 #include <functional>
 #include <memory>
 
+class QListWidget;
+
 namespace kanvelo::testing {
+
+// A click on a list row, scrolled into view first, as a user would.
+void click_list_row(QListWidget* list, int row);
 
 // A window test with the main window started on March 2004 from files in the
 // test's folder, for windows that are checked through what the main window
@@ -27,7 +32,7 @@ protected:
     void open_with(const char* menu_or_button, const std::function<void(QDialog&)>& drive);
 
     Grid* grid(const char* name) const;
-    QString box(const char* name) const;
+    QString main_text(const char* name) const;
     bool box_red(const char* name) const;
     void trigger(const char* action);
     // Saves through the menu and returns the month file's lines.
