@@ -20,6 +20,8 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/widgets.h"
+#include "settings/option2_form.h"
+#include "settings/option_form.h"
 #include "settings/zei_form.h"
 
 #include <QCloseEvent>
@@ -103,8 +105,10 @@ const MenuRow kMenuRows[] = {
     // Menus without items open their window from the bar itself.
     {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, nullptr},
     {MenuRow::Menu, {}, u"MenuOption"_s, u"設定(&O)"_s, nullptr},
-    {MenuRow::Item, u"MenuOption"_s, u"MenuOptionHimoku"_s, u"費目名"_s, nullptr},
-    {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s, nullptr},
+    {MenuRow::Item, u"MenuOption"_s, u"MenuOptionHimoku"_s, u"費目名"_s,
+     &Main_Form::menu_option_himoku},
+    {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s,
+     &Main_Form::menu_option_saifu},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
     {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, nullptr},
@@ -186,6 +190,31 @@ void Main_Form::menu_exit() {
 
 void Main_Form::menu_zei() {
     show_zei_form(this, ledger_);
+}
+
+void Main_Form::menu_option_himoku() {
+    // The month view shows the old names and kinds until the window closes.
+    const bool shown = isVisible();
+    hide();
+    OptionForm form(ledger_, this);
+    run_modal(form);
+    if (shown)
+        show();
+    category_settings_refresh();
+}
+
+void Main_Form::category_settings_refresh() {
+    // A kind that changed moves totals, balances and budget shares; the
+    // ledger works them all out again from the entries.
+    ledger_.recompute();
+    fill_grids();
+    totals_display_refresh();
+}
+
+void Main_Form::menu_option_saifu() {
+    // Every window that lists wallets fills its list when it opens.
+    Option2Form form(ledger_, this);
+    run_modal(form);
 }
 
 void Main_Form::saifu_clicked() {
