@@ -119,6 +119,7 @@ void SaifuForm::build_grid() {
     // The grid only shows the balances: nothing in it is picked.
     grid_->setFocusPolicy(Qt::NoFocus);
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->clearSelection();
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

@@ -37,6 +37,8 @@ Option2Form::Option2Form(Ledger& ledger, QWidget* parent)
 void Option2Form::build() {
     list_ = new QListWidget(this);
     list_->setObjectName(u"option2_list"_s);
+    // A name in Latin letters alone would otherwise make a lower row.
+    list_->setUniformItemSizes(true);
     place_twips(list_, 120, 120, 2760, 3840);
 
     genzai_ = make_box(this, u"option2_genzai"_s);

@@ -14,7 +14,7 @@ SaifuNames copy_saifu_names(const Ledger& ledger);
 void restore_saifu_names(Ledger& ledger, const SaifuNames& names);
 
 // Names longer than this would show cut off in the wallet lists.
-inline constexpr int kSaifuNameMax = 15;
+inline constexpr int kSaifuNameMax = 12;
 
 // Why 変更 renames nothing: `row` is the list position chosen (-1: none).
 enum class RenameRefusal { None, NoRow, Cash, EmptyName };

@@ -52,42 +52,42 @@ void OptionForm::build() {
     list_ = new QListWidget(this);
     list_->setObjectName(u"Option_list"_s);
     use_category_list_font(list_);
-    place_twips(list_, 120, 120, 2760, 4080);
+    place_twips(list_, 120, 120, 3300, 4080);
 
     number_ = make_box(this, u"Option_HimokuNo"_s);
     number_->setAttribute(Qt::WA_InputMethodEnabled, false);
-    place_twips(make_label(this, u"Label1"_s, u"費目No."_s, number_), 3060, 165, 1560, 300);
-    place_twips(number_, 4680, 120, 600, 375);
+    place_twips(make_label(this, u"Label1"_s, u"費目No."_s, number_), 3600, 165, 1560, 300);
+    place_twips(number_, 5220, 120, 600, 375);
 
     genzai_ = make_box(this, u"Option_Genzai"_s);
     genzai_->setReadOnly(true);
-    place_twips(make_label(this, u"Label2"_s, u"現在の費目名"_s, genzai_), 3060, 705, 1560, 300);
-    place_twips(genzai_, 4680, 660, 2520, 375);
+    place_twips(make_label(this, u"Label2"_s, u"現在の費目名"_s, genzai_), 3600, 705, 1560, 300);
+    place_twips(genzai_, 5220, 660, 2520, 375);
 
     sin_ = make_box(this, u"Option_Sin"_s);
     sin_->setMaxLength(kHimokuNameMax);
     keep_storable(sin_);
-    place_twips(make_label(this, u"Label3"_s, u"新しい費目名"_s, sin_), 3060, 1245, 1560, 300);
-    place_twips(sin_, 4680, 1200, 2520, 375);
+    place_twips(make_label(this, u"Label3"_s, u"新しい費目名"_s, sin_), 3600, 1245, 1560, 300);
+    place_twips(sin_, 5220, 1200, 2520, 375);
 
     syunyu_ = new QRadioButton(u"収入"_s, this);
     syunyu_->setObjectName(u"Option_syunyu"_s);
-    place_twips(syunyu_, 4680, 1740, 1080, 330);
+    place_twips(syunyu_, 5220, 1740, 1080, 330);
     sisyutu_ = new QRadioButton(u"支出"_s, this);
     sisyutu_->setObjectName(u"Option_sisyutu"_s);
-    place_twips(sisyutu_, 5880, 1740, 1080, 330);
+    place_twips(sisyutu_, 6420, 1740, 1080, 330);
     kind_ = new QButtonGroup(this);
     kind_->addButton(syunyu_);
     kind_->addButton(sisyutu_);
 
     change_ = make_button(this, u"Option_change"_s, u"変更"_s);
-    place_twips(change_, 4680, 2280, 2520, 435);
+    place_twips(change_, 5220, 2280, 2520, 435);
     cancel_ = make_button(this, u"Option_Cancel"_s, u"変更取消"_s);
-    place_twips(cancel_, 3060, 3765, 1980, 435);
+    place_twips(cancel_, 3600, 3765, 1980, 435);
     end_ = make_button(this, u"Option_end"_s, u"変更終了"_s);
-    place_twips(end_, 5220, 3765, 1980, 435);
+    place_twips(end_, 5760, 3765, 1980, 435);
 
-    setFixedSize(twips_to_px(7320), twips_to_px(4320));
+    setFixedSize(twips_to_px(7860), twips_to_px(4320));
 
     connect(list_, &QListWidget::itemClicked, this, &OptionForm::take_list_item);
     connect(list_, &QListWidget::itemActivated, this, &OptionForm::take_list_item);
