@@ -13,12 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-QString category_list_item(const Ledger& ledger, int slot) {
-    const HimokuRec& h = ledger.himoku[slot];
-    const int no = whole_number_in(h.no, 1, kHimokuCount).value_or(slot + 1);
-    return u' ' + QString::number(no).rightJustified(2, u' ') + u"   "_s + h.name;
-}
-
 QList<int> category_list_slots(const Ledger& ledger, bool income) {
     QList<int> slots;
     const int last = income ? kHimokuCount - 1 : kHimokuCount - 2;
@@ -29,10 +23,6 @@ QList<int> category_list_slots(const Ledger& ledger, bool income) {
             slots.append(c);
     }
     return slots;
-}
-
-ListPick category_from_list_item(const QString& item) {
-    return {item.mid(1, 2), item.mid(6, 6)};
 }
 
 CategoryResult check_category(const QString& number) {

@@ -17,21 +17,9 @@ enum class AmountCheck { Ok, NotNumber, TooLarge };
 AmountCheck check_amount(const QString& kingaku);
 QString amount_message(AmountCheck check);
 
-// " 5   日用雑貨": a blank, the number right-aligned in two characters, three
-// blanks, the name, which therefore starts at character 7.
-QString category_list_item(const Ledger& ledger, int slot);
-
 // The slots the list offers for a kind: income slots 0..29, expense slots
 // 0..28, so the transfer category is never offered.
 QList<int> category_list_slots(const Ledger& ledger, bool income);
-
-// What a click on a list item copies: characters 2-3 and at most six
-// characters of the name.
-struct ListPick {
-    QString number;
-    QString name;
-};
-ListPick category_from_list_item(const QString& item);
 
 enum class CategoryCheck { Ok, NotNumber, OutOfRange };
 struct CategoryResult {

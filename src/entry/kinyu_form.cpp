@@ -1,5 +1,6 @@
 #include "entry/kinyu_form.h"
 
+#include "common/category_list.h"
 #include "common/kurikosi.h"
 #include "common/notices.h"
 #include "entry/calculator_panel.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,13 +67,7 @@ void KinyuForm::build() {
 
     list_ = new QListWidget(this);
     list_->setObjectName(u"Kinyu_list"_s);
-    // The item text lines its names up by character count, which takes a
-    // font whose Latin and Japanese glyphs are both fixed-width.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setFamilies({u"Noto Sans Mono CJK JP"_s, u"IPAGothic"_s, u"VL Gothic"_s, u"TakaoGothic"_s,
-                       fixed.family()});
-    fixed.setPointSizeF(font().pointSizeF());
-    list_->setFont(fixed);
+    use_category_list_font(list_);
     place_twips(list_, 60, 600, 2415, 4380);
 
     // Each date part: its box, the spinner beside it and the unit label.

@@ -2,6 +2,7 @@
 
 #include "common/notices.h"
 #include "diary/nikki_form.h"
+#include "editing/saifu_form.h"
 #include "editing/sakujo_form.h"
 #include "editing/teisei_form.h"
 #include "editing/teisei_rules.h"
@@ -23,6 +24,8 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/widgets.h"
+#include "settings/option2_form.h"
+#include "settings/option_form.h"
 #include "settings/zei_form.h"
 
 #include <QCloseEvent>
@@ -109,8 +112,10 @@ const MenuRow kMenuRows[] = {
     // Menus without items open their window from the bar itself.
     {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, nullptr},
     {MenuRow::Menu, {}, u"MenuOption"_s, u"設定(&O)"_s, nullptr},
-    {MenuRow::Item, u"MenuOption"_s, u"MenuOptionHimoku"_s, u"費目名"_s, nullptr},
-    {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s, nullptr},
+    {MenuRow::Item, u"MenuOption"_s, u"MenuOptionHimoku"_s, u"費目名"_s,
+     &Main_Form::menu_option_himoku},
+    {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s,
+     &Main_Form::menu_option_saifu},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
     {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, nullptr},
@@ -194,6 +199,37 @@ void Main_Form::menu_zei() {
     show_zei_form(this, ledger_);
 }
 
+void Main_Form::menu_option_himoku() {
+    // The month view shows the old names and kinds until the window closes.
+    const bool shown = isVisible();
+    hide();
+    OptionForm form(ledger_, this);
+    run_modal(form);
+    if (shown)
+        show();
+    category_settings_refresh();
+}
+
+void Main_Form::category_settings_refresh() {
+    // A kind that changed moves totals, balances and budget shares; the
+    // ledger works them all out again from the entries.
+    ledger_.recompute();
+    fill_grids();
+    totals_display_refresh();
+}
+
+void Main_Form::menu_option_saifu() {
+    // Every window that lists wallets fills its list when it opens.
+    Option2Form form(ledger_, this);
+    run_modal(form);
+}
+
+void Main_Form::saifu_clicked() {
+    SaifuForm form(ledger_, this);
+    connect(&form, &SaifuForm::entry_added, this, &Main_Form::new_entry_refresh);
+    run_modal(form);
+}
+
 void Main_Form::menu_nikki() {
     NikkiForm form(ledger_, this);
     run_modal(form);
@@ -238,10 +274,10 @@ void Main_Form::build_controls() {
     saifu_ = make_button(c, u"Main_Saifu"_s, u"財布"_s);
     kinyu_ = make_button(c, u"Main_Kinyu"_s, u"記入"_s);
     syuryo_ = make_button(c, u"Main_Syuryo"_s, u"終了"_s);
-    saifu_->setEnabled(false);
 
     connect(command1_, &QPushButton::clicked, this, [this] { open_author_page(this); });
     connect(gamen_, &QPushButton::clicked, this, &Main_Form::gamen_switch);
+    connect(saifu_, &QPushButton::clicked, this, &Main_Form::saifu_clicked);
     connect(kinyu_, &QPushButton::clicked, this, [this] { kinyu_loop(true); });
     connect(syuryo_, &QPushButton::clicked, this, &Main_Form::menu_exit);
     connect(grid2_, &Grid::grid_double_clicked, this, [this] { kinyu_loop(false); });

@@ -52,6 +52,13 @@ public:
     void menu_save();
     void menu_exit();
     void menu_zei();
+    void menu_option_himoku();
+    void menu_option_saifu();
+    // 財布: the transfer window; each entry it adds is shown as it is added.
+    void saifu_clicked();
+    // After the category settings: names in both grids, and the totals,
+    // balances and shares under the categories' kinds.
+    void category_settings_refresh();
     void menu_nikki();
     void menu_manual();
     void menu_morutea();

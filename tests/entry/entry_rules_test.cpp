@@ -19,20 +19,6 @@ std::unique_ptr<Ledger> default_ledger() {
     return ledger;
 }
 
-TEST(EntryRules, ListItemPutsTheNumberAtCharactersTwoToThreeAndTheNameAtSeven) {
-    auto l = default_ledger();
-    EXPECT_EQ(category_list_item(*l, 0), u"  1   繰り越し"_s);
-    EXPECT_EQ(category_list_item(*l, 11), u" 12   日常食品"_s);
-
-    const ListPick pick = category_from_list_item(category_list_item(*l, 11));
-    EXPECT_EQ(pick.number, u"12"_s);
-    EXPECT_EQ(pick.name, u"日常食品"_s);
-    // A click copies at most six characters of a longer name.
-    l->himoku[11].name = u"食料品とその他の日用品"_s;
-    EXPECT_EQ(category_from_list_item(category_list_item(*l, 11)).name, u"食料品とその"_s);
-    EXPECT_EQ(category_from_list_item(category_list_item(*l, 2)).number, u" 3"_s);
-}
-
 TEST(EntryRules, ListsNeverOfferTheTransferCategory) {
     auto l = default_ledger();
     const QList<int> expense = category_list_slots(*l, false);

@@ -1,0 +1,105 @@
+#include "editing/saifu_rules.h"
+
+#include "ledger/calendar.h"
+#include "ledger/guards.h"
+#include "ledger/ledger.h"
+#include "ledger/values.h"
+
+#include <QDate>
+
+using namespace Qt::StringLiterals;
+
+namespace kanvelo {
+
+namespace {
+
+// Sixteen digits would reach kAmountLimit.
+constexpr int kAmountDigits = 15;
+
+QString two_digits(int v) {
+    return format_number(v, u"00"_s);
+}
+
+} // namespace
+
+int day_in_month(int nen, int tuki, int hi) {
+    const int last = QDate(nen, tuki, 1).daysInMonth();
+    return last > 0 ? std::min(hi, last) : hi;
+}
+
+std::optional<TransferDate> typed_transfer_date(const QString& nen, const QString& tuki,
+                                                const QString& hi) {
+    const auto y = whole_number_in(nen, kYearMin, kYearMax);
+    const auto m = whole_number_in(tuki, 1, 12);
+    const auto d = whole_number_in(hi, 1, 31);
+    if (!y || !m || !d)
+        return std::nullopt;
+    return TransferDate{*y, *m, day_in_month(*y, *m, *d)};
+}
+
+std::optional<double> transfer_amount(const QString& kingaku) {
+    const QString digits = kingaku.trimmed();
+    if (digits.isEmpty() || digits.size() > kAmountDigits)
+        return std::nullopt;
+    for (QChar c : digits)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return amount_value(digits);
+}
+
+TransferCheck check_transfer(const Ledger& ledger, int moto, int saki, const QString& kingaku,
+                             const QString& nen, const QString& tuki, const QString& hi) {
+    TransferCheck r;
+    const bool wallets_chosen = moto >= 0 && moto < kSaifuCount && saki >= 0 && saki < kSaifuCount;
+    if (!wallets_chosen) {
+        r.message = u"財布の指定が不正です。"_s;
+        r.focus = TransferField::Moto;
+        return r;
+    }
+    if (moto == saki) {
+        r.message = u"同じところに移動してどうするんですか？"_s;
+        return r;
+    }
+    if (kingaku.isEmpty()) {
+        r.message = u"金額が入っていません"_s;
+        r.focus = TransferField::Kingaku;
+        r.beep = true;
+        return r;
+    }
+    const std::optional<double> amount = transfer_amount(kingaku);
+    if (!amount) {
+        r.message = u"数字を入力して下さいね。"_s;
+        r.focus = TransferField::Kingaku;
+        return r;
+    }
+    const std::optional<TransferDate> date = typed_transfer_date(nen, tuki, hi);
+    if (!date) {
+        r.message = u"日付を正しく入力して下さい。年は"_s + QString::number(kYearMin) + u"～"_s +
+                    QString::number(kYearMax) + u"、月は1～12、日は1～31の数字です。"_s;
+        r.focus = !whole_number_in(nen, kYearMin, kYearMax) ? TransferField::Nen
+                  : !whole_number_in(tuki, 1, 12)           ? TransferField::Tuki
+                                                            : TransferField::Hi;
+        return r;
+    }
+    if (ledger.kensu > kSyusiLimit - 2) {
+        r.limit = true;
+        return r;
+    }
+    r.date = *date;
+    r.amount = *amount;
+    return r;
+}
+
+std::pair<SyusiRec, SyusiRec> transfer_entries(const Ledger& ledger, const TransferDate& date,
+                                               int moto, int saki, double amount) {
+    const QString hiduke =
+        format_number(date.nen, u"0000"_s) + two_digits(date.tuki) + two_digits(date.hi);
+    const QString category = QString::number(kTransferHimoku);
+    const QString pattern = u"#,##0"_s;
+    return {SyusiRec{hiduke, category, format_number(-amount, pattern), ledger.saifu[moto].name,
+                     QString::number(moto)},
+            SyusiRec{hiduke, category, format_number(amount, pattern), ledger.saifu[saki].name,
+                     QString::number(saki)}};
+}
+
+} // namespace kanvelo

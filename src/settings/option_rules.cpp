@@ -1,0 +1,68 @@
+#include "settings/option_rules.h"
+
+#include "ledger/guards.h"
+#include "ledger/values.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kanvelo {
+
+HimokuCopy copy_himoku(const Ledger& ledger) {
+    HimokuCopy copy;
+    for (int c = 0; c < kHimokuCount; ++c) {
+        const HimokuRec& h = ledger.himoku[c];
+        copy.slots[c] = {h.no, h.name, h.yosan_kingaku, h.kubun};
+    }
+    return copy;
+}
+
+void restore_himoku(Ledger& ledger, const HimokuCopy& copy) {
+    for (int c = 0; c < kHimokuCount; ++c) {
+        HimokuRec& h = ledger.himoku[c];
+        const HimokuCopy::Fields& f = copy.slots[c];
+        h.no = f.no;
+        h.name = f.name;
+        h.yosan_kingaku = f.yosan_kingaku;
+        h.kubun = f.kubun;
+    }
+}
+
+HimokuNoResult check_himoku_no(const QString& number) {
+    if (!to_number(number))
+        return {HimokuNoCheck::NotNumber, -1};
+    // "2.5" names no category.
+    const std::optional<int> slot = himoku_slot(number);
+    if (!slot)
+        return {HimokuNoCheck::OutOfRange, -1};
+    return {HimokuNoCheck::Ok, *slot};
+}
+
+QStringList himoku_no_messages(HimokuNoCheck check) {
+    const QString range = u"1～"_s + QString::number(kHimokuCount) + u"の数字を入力して下さい。"_s;
+    switch (check) {
+    case HimokuNoCheck::Ok:
+        return {};
+    case HimokuNoCheck::NotNumber:
+        return {u"数字を入力して下さいね。"_s, range};
+    case HimokuNoCheck::OutOfRange:
+        break;
+    }
+    return {range};
+}
+
+QString change_refusal(int slot, const QString& new_name) {
+    if (slot == kTransferHimoku - 1)
+        return u"財布<=>口座間移動専用の費目なので変更できません"_s;
+    // A name of blanks alone would show as an empty row everywhere.
+    if (new_name.trimmed().isEmpty())
+        return u"新しい費目名を入力して下さい。"_s;
+    return {};
+}
+
+void change_himoku(Ledger& ledger, int slot, const QString& name, bool income) {
+    HimokuRec& h = ledger.himoku[slot];
+    h.name = name;
+    h.kubun = number_form(income ? 1 : -1);
+}
+
+} // namespace kanvelo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ledger/ledger.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The rules of the category settings window that need no widgets.
+namespace kanvelo {
+
+// What 変更取消 puts back: the categories as they were when the window opened.
+struct HimokuCopy {
+    struct Fields {
+        QString no, name, yosan_kingaku, kubun;
+    };
+    std::array<Fields, kHimokuCount> slots;
+};
+HimokuCopy copy_himoku(const Ledger& ledger);
+void restore_himoku(Ledger& ledger, const HimokuCopy& copy);
+
+// The number box must hold a whole number 1..30.
+enum class HimokuNoCheck { Ok, NotNumber, OutOfRange };
+struct HimokuNoResult {
+    HimokuNoCheck check = HimokuNoCheck::NotNumber;
+    int slot = -1; // the category's slot when Ok
+};
+HimokuNoResult check_himoku_no(const QString& number);
+// The messages of a refused number, in the order they are shown.
+QStringList himoku_no_messages(HimokuNoCheck check);
+
+// Why 変更 changes nothing once the number passed its check; empty when the
+// change may be made.
+QString change_refusal(int slot, const QString& new_name);
+
+// Names longer than this would show cut off where a whole name is shown.
+inline constexpr int kHimokuNameMax = 12;
+
+// The change itself: the name, and the kind (income or expense).
+void change_himoku(Ledger& ledger, int slot, const QString& name, bool income);
+
+} // namespace kanvelo
