@@ -1,6 +1,7 @@
 #include "help/version_art.h"
 #include "ledger/ledger.h"
 #include "main_window/main_form.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kanvelo"));
     QApplication::setWindowIcon(app_icon());
+    load_qt_translations();
     auto ledger = std::make_unique<Ledger>();
     ledger->app_path = QDir(data_folder()).absolutePath() + u'/';
     Main_Form form(*ledger);

@@ -1,5 +1,6 @@
 #include "main_window/main_form.h"
 
+#include "budget/yosan_form.h"
 #include "common/notices.h"
 #include "diary/nikki_form.h"
 #include "entry/kinyu_form.h"
@@ -19,6 +20,8 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/widgets.h"
+#include "reports/print_himoku_form.h"
+#include "reports/print_mainichi_form.h"
 #include "settings/zei_form.h"
 
 #include <QCloseEvent>
@@ -81,8 +84,10 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"Menufile"_s, u"MenuOpen"_s, u"家計簿を開く"_s, &Main_Form::open_other_month},
     {MenuRow::Separator, u"Menufile"_s, u"MenuLine2"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"MenuPrint"_s, u"印刷"_s, nullptr},
-    {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s, nullptr},
-    {MenuRow::Item, u"MenuPrint"_s, u"MenuPrintMainichi"_s, u"毎日の収支"_s, nullptr},
+    {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s,
+     &Main_Form::menu_print_himoku},
+    {MenuRow::Item, u"MenuPrint"_s, u"MenuPrintMainichi"_s, u"毎日の収支"_s,
+     &Main_Form::menu_print_mainichi},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"Menufileout"_s, u"ファイル出力"_s, nullptr},
     {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s, nullptr},
@@ -100,7 +105,7 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuSort"_s, u"MenuSortHimoku"_s, u"費目順"_s, nullptr},
     {MenuRow::Item, u"MenuSort"_s, u"MenuSortKingaku"_s, u"金額順"_s, nullptr},
     // Menus without items open their window from the bar itself.
-    {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, nullptr},
+    {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, &Main_Form::menu_budget},
     {MenuRow::Menu, {}, u"MenuOption"_s, u"設定(&O)"_s, nullptr},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionHimoku"_s, u"費目名"_s, nullptr},
     {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s, nullptr},
@@ -189,6 +194,23 @@ void Main_Form::menu_zei() {
 
 void Main_Form::menu_nikki() {
     NikkiForm form(ledger_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_budget() {
+    YosanForm form(ledger_, this);
+    run_modal(form);
+    ledger_.budget_totals_recalc();
+    category_columns_refresh();
+}
+
+void Main_Form::menu_print_mainichi() {
+    PrintMainichiForm form(ledger_, *grid1_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_print_himoku() {
+    PrintHimokuForm form(ledger_, *grid2_, this);
     run_modal(form);
 }
 

@@ -52,6 +52,9 @@ public:
     void menu_exit();
     void menu_zei();
     void menu_nikki();
+    void menu_budget();
+    void menu_print_mainichi();
+    void menu_print_himoku();
     void menu_manual();
     void menu_morutea();
     void menu_version();
