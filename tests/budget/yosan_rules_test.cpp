@@ -70,27 +70,6 @@ TEST_F(ComparisonTest, DamagedEntriesAreSkippedAndReported) {
     EXPECT_TRUE(comparison_contact_code(m.errors).contains(u"ほか3件"_s));
 }
 
-TEST_F(ComparisonTest, EachLayoutTheReaderKnows) {
-    // Version 2.30: ten wallet blocks before the entries.
-    QStringList old = month_file_with({entry("20040201", "13", "700", "", "0")});
-    old[0] = u"@VER2.30 old"_s;
-    old.erase(old.begin() + 1 + 150 + 20, old.begin() + 1 + 150 + 30);
-    EXPECT_EQ(read(old).sisyutu_jisseki, 700);
-
-    QStringList headerless = month_file_with({});
-    headerless.removeFirst();
-    const ComparisonMonth h =
-        read(headerless.mid(0, 150) << u"20040201"_s << u"12"_s << u"500"_s << u"x"_s);
-    EXPECT_EQ(h.status, ComparisonMonth::Status::OldFormat);
-    EXPECT_EQ(h.sisyutu_jisseki, 0);
-    EXPECT_EQ(comparison_texts(h, 11, false).jisseki, u"0");
-    EXPECT_EQ(comparison_texts(h, 11, false).comment, u"");
-
-    const ComparisonMonth missing = read_comparison_month(dir.file(u"~200401.dat"_s));
-    EXPECT_EQ(missing.status, ComparisonMonth::Status::Missing);
-    EXPECT_EQ(comparison_texts(missing, 11, false).kingaku, u"");
-}
-
 TEST_F(ComparisonTest, TruncatedFileKeepsWhatWasRead) {
     QStringList lines = month_file_with({entry("20040201", "12", "300", "", "0")});
     lines = with_budget(lines, 12, u"9,000"_s);
@@ -142,23 +121,4 @@ TEST(YosanRules, KindBudgetSumCountsTheTransferCategoryAndSkipsEmptyBudgets) {
     l.himoku[4].yosan_kingaku = u"50,000"_s;
     EXPECT_EQ(kind_budget_sum(l, 11), 30000 - 500 + 7 + 1);
     EXPECT_EQ(kind_budget_sum(l, 1), 300000);
-}
-
-TEST(YosanRules, ListRowsAndWhatTheyGiveTheBoxes) {
-    Ledger l;
-    set_default_categories(l);
-    const QString one = yosan_list_row(l, 0);
-    const QString twelve = yosan_list_row(l, 11);
-    EXPECT_EQ(one, u"  1   繰り越し");
-    EXPECT_EQ(twelve, u" 12   日常食品");
-    EXPECT_EQ(yosan_row_number(one), u" 1");
-    EXPECT_EQ(yosan_row_number(twelve), u"12");
-    l.himoku[11].name = u"とても長い費目の名前"_s;
-    EXPECT_EQ(yosan_row_name(yosan_list_row(l, 11)), u"とても長い費");
-}
-
-TEST(YosanRules, SameMonthLastYear) {
-    EXPECT_EQ(same_month_last_year(u"2004"_s, u"01"_s).nen, u"2003");
-    EXPECT_EQ(same_month_last_year(u"2004"_s, u"01"_s).tuki, u"01");
-    EXPECT_EQ(same_month_last_year(u"1000"_s, u"12"_s).nen, u"0999");
 }

@@ -213,13 +213,3 @@ TEST(PrintPages, RowsPerPageLeaveRoomForHeadAndFooter) {
         EXPECT_GE(plan.rows_per_page, 1);
     }
 }
-
-TEST(PrintTexts, TitlesFooterAndFields) {
-    EXPECT_EQ(mainichi_title(u"2007"_s, u"04"_s), u"収支詳細(2007年04月)");
-    EXPECT_EQ(himoku_title(u"2007"_s, u"04"_s), u"費目合計(2007年04月)");
-    EXPECT_EQ(footer_texts(1234.5, 0.4),
-              (QStringList{u"収入合計1,235"_s, u"支出合計0"_s, u"収支合計1,234"_s}));
-    EXPECT_EQ(right_aligned(u"1,000"_s, 10), u"     1,000");
-    EXPECT_EQ(right_aligned(u"12345678901"_s, 10), u"12345678901");
-    EXPECT_EQ(right_aligned(u"摘要"_s, 0), u"摘要");
-}
