@@ -2,6 +2,7 @@
 #include "ledger/ledger.h"
 #include "ledger/stray_files.h"
 #include "main_window/main_form.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kanvelo"));
     QApplication::setWindowIcon(app_icon());
+    load_qt_translations();
     const QString folder = QDir(data_folder()).absolutePath();
     // Saves cut short by a crash or a power cut in an earlier run may have
     // left their temporary files behind; no save of this run has begun yet.

@@ -1,5 +1,6 @@
 #include "main_window/main_form.h"
 
+#include "budget/yosan_form.h"
 #include "common/notices.h"
 #include "diary/nikki_form.h"
 #include "editing/saifu_form.h"
@@ -24,6 +25,8 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/widgets.h"
+#include "reports/print_himoku_form.h"
+#include "reports/print_mainichi_form.h"
 #include "settings/option2_form.h"
 #include "settings/option_form.h"
 #include "settings/zei_form.h"
@@ -90,8 +93,10 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"Menufile"_s, u"MenuOpen"_s, u"家計簿を開く"_s, &Main_Form::open_other_month},
     {MenuRow::Separator, u"Menufile"_s, u"MenuLine2"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"MenuPrint"_s, u"印刷"_s, nullptr},
-    {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s, nullptr},
-    {MenuRow::Item, u"MenuPrint"_s, u"MenuPrintMainichi"_s, u"毎日の収支"_s, nullptr},
+    {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s,
+     &Main_Form::menu_print_himoku},
+    {MenuRow::Item, u"MenuPrint"_s, u"MenuPrintMainichi"_s, u"毎日の収支"_s,
+     &Main_Form::menu_print_mainichi},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"Menufileout"_s, u"ファイル出力"_s, nullptr},
     {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s, nullptr},
@@ -110,7 +115,7 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuSort"_s, u"MenuSortKingaku"_s, u"金額順"_s,
      &Main_Form::menu_sort_kingaku},
     // Menus without items open their window from the bar itself.
-    {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, nullptr},
+    {MenuRow::Item, {}, u"MenuBudget"_s, u"予算(&B)"_s, &Main_Form::menu_budget},
     {MenuRow::Menu, {}, u"MenuOption"_s, u"設定(&O)"_s, nullptr},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionHimoku"_s, u"費目名"_s,
      &Main_Form::menu_option_himoku},
@@ -232,6 +237,23 @@ void Main_Form::saifu_clicked() {
 
 void Main_Form::menu_nikki() {
     NikkiForm form(ledger_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_budget() {
+    YosanForm form(ledger_, this);
+    run_modal(form);
+    ledger_.budget_totals_recalc();
+    category_columns_refresh();
+}
+
+void Main_Form::menu_print_mainichi() {
+    PrintMainichiForm form(ledger_, *grid1_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_print_himoku() {
+    PrintHimokuForm form(ledger_, *grid2_, this);
     run_modal(form);
 }
 

@@ -60,6 +60,9 @@ public:
     // balances and shares under the categories' kinds.
     void category_settings_refresh();
     void menu_nikki();
+    void menu_budget();
+    void menu_print_mainichi();
+    void menu_print_himoku();
     void menu_manual();
     void menu_morutea();
     void menu_version();
