@@ -1,5 +1,6 @@
 #include "main_window/main_form.h"
 
+#include "assets/sisan_form.h"
 #include "common/notices.h"
 #include "diary/nikki_form.h"
 #include "entry/kinyu_form.h"
@@ -19,6 +20,8 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/widgets.h"
+#include "reports/fileout2_form.h"
+#include "reports/fileout_form.h"
 #include "settings/zei_form.h"
 
 #include <QCloseEvent>
@@ -85,8 +88,10 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuPrint"_s, u"MenuPrintMainichi"_s, u"毎日の収支"_s, nullptr},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"Menufileout"_s, u"ファイル出力"_s, nullptr},
-    {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s, nullptr},
-    {MenuRow::Item, u"Menufileout"_s, u"menu_export_syusi"_s, u"収支内容"_s, nullptr},
+    {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s,
+     &Main_Form::menu_export_goukei},
+    {MenuRow::Item, u"Menufileout"_s, u"menu_export_syusi"_s, u"収支内容"_s,
+     &Main_Form::menu_export_syusi},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline4"_s, {}, nullptr},
     {MenuRow::Item, u"Menufile"_s, u"Menu_Save"_s, u"保存"_s, &Main_Form::menu_save},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline5"_s, {}, nullptr},
@@ -106,7 +111,7 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s, nullptr},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
-    {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, nullptr},
+    {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, &Main_Form::menu_sisan},
     {MenuRow::Menu, {}, u"MenuHELP"_s, u"ﾍﾙﾌﾟ(&H)"_s, nullptr},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuManual"_s, u"使い方"_s, &Main_Form::menu_manual},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuMorutea"_s, u"モルテアホームページ"_s,
@@ -190,6 +195,20 @@ void Main_Form::menu_zei() {
 void Main_Form::menu_nikki() {
     NikkiForm form(ledger_, this);
     run_modal(form);
+}
+
+void Main_Form::menu_export_goukei() {
+    FileoutForm form(ledger_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_export_syusi() {
+    Fileout2Form form(ledger_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_sisan() {
+    show_sisan_form(this, ledger_.app_path);
 }
 
 void Main_Form::menu_manual() {

@@ -52,6 +52,9 @@ public:
     void menu_exit();
     void menu_zei();
     void menu_nikki();
+    void menu_export_goukei();
+    void menu_export_syusi();
+    void menu_sisan();
     void menu_manual();
     void menu_morutea();
     void menu_version();
