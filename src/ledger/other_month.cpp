@@ -21,6 +21,7 @@ OtherMonth read_other_month(const QString& path) {
         m.errors.push_back({path, 1, QStringLiteral("ファイルが空です")});
         return m;
     }
+    m.undecodable = file.errors.size();
     m.headerless = !file.lines.first().startsWith(u'@');
     LineCursor in(file, path, m.headerless ? 0 : 1);
     for (HimokuRec& h : m.himoku) {
@@ -39,6 +40,7 @@ OtherMonth read_other_month(const QString& path) {
             m.errors.push_back({path, 1, QStringLiteral("版数が読めません")});
         in.skip(2 * ((v && *v < 2.4) ? 10 : kSaifuCount));
     }
+    m.first_entry_line = in.line_no();
     while (!in.at_end()) {
         SyusiRec s;
         QString* f[] = {&s.hiduke, &s.himoku_no, &s.kingaku, &s.tekiyo, &s.saifu_no};

@@ -16,6 +16,12 @@ struct OtherMonth {
     std::array<HimokuRec, kHimokuCount> himoku;
     std::vector<SyusiRec> syusi;
     FileErrors errors;
+    // The first `undecodable` errors are lines holding bytes the code page
+    // cannot decode: their values are kept as markers and the layout is whole.
+    std::size_t undecodable = 0;
+    // The line of the first entry's first value (1-based), so that a reader of
+    // the entries can name the line of a bad value.
+    int first_entry_line = 0;
 };
 
 OtherMonth read_other_month(const QString& path);

@@ -1,6 +1,7 @@
 #include "main_window/main_form.h"
 
 #include "budget/yosan_form.h"
+#include "assets/sisan_form.h"
 #include "common/notices.h"
 #include "diary/nikki_form.h"
 #include "editing/saifu_form.h"
@@ -29,6 +30,8 @@
 #include "reports/print_mainichi_form.h"
 #include "settings/option2_form.h"
 #include "settings/option_form.h"
+#include "reports/fileout2_form.h"
+#include "reports/fileout_form.h"
 #include "settings/zei_form.h"
 
 #include <QCloseEvent>
@@ -99,8 +102,10 @@ const MenuRow kMenuRows[] = {
      &Main_Form::menu_print_mainichi},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"Menufileout"_s, u"ファイル出力"_s, nullptr},
-    {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s, nullptr},
-    {MenuRow::Item, u"Menufileout"_s, u"menu_export_syusi"_s, u"収支内容"_s, nullptr},
+    {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s,
+     &Main_Form::menu_export_goukei},
+    {MenuRow::Item, u"Menufileout"_s, u"menu_export_syusi"_s, u"収支内容"_s,
+     &Main_Form::menu_export_syusi},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline4"_s, {}, nullptr},
     {MenuRow::Item, u"Menufile"_s, u"Menu_Save"_s, u"保存"_s, &Main_Form::menu_save},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline5"_s, {}, nullptr},
@@ -123,7 +128,7 @@ const MenuRow kMenuRows[] = {
      &Main_Form::menu_option_saifu},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
-    {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, nullptr},
+    {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, &Main_Form::menu_sisan},
     {MenuRow::Menu, {}, u"MenuHELP"_s, u"ﾍﾙﾌﾟ(&H)"_s, nullptr},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuManual"_s, u"使い方"_s, &Main_Form::menu_manual},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuMorutea"_s, u"モルテアホームページ"_s,
@@ -255,6 +260,20 @@ void Main_Form::menu_print_mainichi() {
 void Main_Form::menu_print_himoku() {
     PrintHimokuForm form(ledger_, *grid2_, this);
     run_modal(form);
+}
+
+void Main_Form::menu_export_goukei() {
+    FileoutForm form(ledger_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_export_syusi() {
+    Fileout2Form form(ledger_, this);
+    run_modal(form);
+}
+
+void Main_Form::menu_sisan() {
+    show_sisan_form(this, ledger_.app_path);
 }
 
 void Main_Form::menu_manual() {

@@ -63,6 +63,9 @@ public:
     void menu_budget();
     void menu_print_mainichi();
     void menu_print_himoku();
+    void menu_export_goukei();
+    void menu_export_syusi();
+    void menu_sisan();
     void menu_manual();
     void menu_morutea();
     void menu_version();

@@ -70,14 +70,17 @@ QList<ButtonSpec> button_specs(MsgButtons buttons) {
 }
 
 MsgAnswer run_box(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
-                  MsgButtons buttons) {
+                  MsgButtons buttons, const QString& offer = {}) {
     QMessageBox box(parent);
     box.setObjectName(u"message_box"_s);
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon(qt_icon(icon));
 
-    const QList<ButtonSpec> specs = button_specs(buttons);
+    QList<ButtonSpec> specs = button_specs(buttons);
+    const qsizetype standard = specs.size();
+    if (!offer.isEmpty())
+        specs.append({QMessageBox::Open, MsgAnswer::Yes, offer});
     QList<QAbstractButton*> added;
     for (const ButtonSpec& choice : specs) {
         QPushButton* button = box.addButton(choice.button);
@@ -86,7 +89,7 @@ MsgAnswer run_box(QWidget* parent, const QString& text, const QString& title, Ms
     }
     box.setDefaultButton(static_cast<QPushButton*>(added.first()));
     // Closing the box answers Cancel, or No / Ok where there is no Cancel.
-    box.setEscapeButton(added.last());
+    box.setEscapeButton(added.at(standard - 1));
 
     if (detail::modal_driver_active())
         run_modal(box);
@@ -94,7 +97,7 @@ MsgAnswer run_box(QWidget* parent, const QString& text, const QString& title, Ms
         box.exec();
 
     const int pressed = added.indexOf(box.clickedButton());
-    return specs.at(pressed >= 0 ? pressed : specs.size() - 1).answer;
+    return specs.at(pressed >= 0 ? pressed : standard - 1).answer;
 }
 
 } // namespace
@@ -102,15 +105,28 @@ MsgAnswer run_box(QWidget* parent, const QString& text, const QString& title, Ms
 MsgAnswer show_message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                        MsgButtons buttons) {
     const QString shown_title = title.isEmpty() ? kAppTitle : title;
-    if (MessageRecorder* recorder = active_recorder()) {
-        recorder->messages_.push_back(Message{text, shown_title, icon, buttons});
-        if (recorder->answers_.empty())
-            return first_answer(buttons);
-        const MsgAnswer answer = recorder->answers_.front();
-        recorder->answers_.erase(recorder->answers_.begin());
-        return answer;
-    }
+    if (MessageRecorder* recorder = active_recorder())
+        return recorder->record(Message{text, shown_title, icon, buttons, {}});
     return run_box(parent, text, shown_title, icon, buttons);
+}
+
+bool show_message_offering(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                           const QString& offer) {
+    const QString shown_title = title.isEmpty() ? kAppTitle : title;
+    if (MessageRecorder* recorder = active_recorder())
+        return recorder->record(Message{text, shown_title, icon, MsgButtons::Ok, offer}) ==
+               MsgAnswer::Yes;
+    return run_box(parent, text, shown_title, icon, MsgButtons::Ok, offer) == MsgAnswer::Yes;
+}
+
+MsgAnswer MessageRecorder::record(Message message) {
+    const MsgButtons buttons = message.buttons;
+    messages_.push_back(std::move(message));
+    if (answers_.empty())
+        return first_answer(buttons);
+    const MsgAnswer answer = answers_.front();
+    answers_.erase(answers_.begin());
+    return answer;
 }
 
 MessageRecorder::MessageRecorder() : previous_(active_recorder()) {

@@ -21,6 +21,7 @@ struct Message {
     QString title;
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
+    QString offer; // the caption of the button show_message_offering adds
 };
 
 // Every message of the program goes through here: a modal box with the text,
@@ -29,6 +30,12 @@ struct Message {
 // is no Cancel button.
 MsgAnswer show_message(QWidget* parent, const QString& text, const QString& title = {},
                        MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok);
+
+// A message with OK and a second button offering what the user may want to do
+// next ("フォルダを開く"); true when that button was pressed. Closing the box
+// counts as OK. A MessageRecorder presses the offered button on Yes.
+bool show_message_offering(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                           const QString& offer);
 
 // Asked after a file could not be written, so that no window becomes a trap:
 // true when the user chooses to close without saving `file_name`.
@@ -50,6 +57,9 @@ public:
 
 private:
     friend MsgAnswer show_message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons);
+    friend bool show_message_offering(QWidget*, const QString&, const QString&, MsgIcon,
+                                      const QString&);
+    MsgAnswer record(Message message);
     std::vector<Message> messages_;
     std::vector<MsgAnswer> answers_;
     MessageRecorder* previous_ = nullptr;
