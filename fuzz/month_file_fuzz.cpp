@@ -5,23 +5,36 @@
 #include "fuzz_support.h"
 #include "ledger/month_file.h"
 
+#include <array>
+
 using namespace kanvelo;
 using namespace kanvelo::fuzz;
 
 namespace {
 
-bool same_derived(const Ledger& a, const Ledger& b) {
-    if (a.kensu != b.kensu || a.syunyu_goukei != b.syunyu_goukei ||
-        a.sisyutu_goukei != b.sisyutu_goukei || a.yosan_syunyu_goukei != b.yosan_syunyu_goukei ||
-        a.yosan_sisyutu_goukei != b.yosan_sisyutu_goukei)
-        return false;
-    for (int c = 0; c < kHimokuCount; ++c)
-        if (a.himoku[c].jisseki != b.himoku[c].jisseki)
-            return false;
-    for (int w = 0; w < kSaifuCount; ++w)
-        if (a.saifu[w].zankin != b.saifu[w].zankin)
-            return false;
-    return true;
+// The derived values of a ledger, to compare with a recount from scratch.
+struct Derived {
+    int kensu;
+    double syunyu, sisyutu, yosan_syunyu, yosan_sisyutu;
+    std::array<double, kHimokuCount> jisseki;
+    std::array<double, kSaifuCount> zankin;
+
+    explicit Derived(const Ledger& l)
+        : kensu(l.kensu), syunyu(l.syunyu_goukei), sisyutu(l.sisyutu_goukei),
+          yosan_syunyu(l.yosan_syunyu_goukei), yosan_sisyutu(l.yosan_sisyutu_goukei) {
+        for (int c = 0; c < kHimokuCount; ++c)
+            jisseki[c] = l.himoku[c].jisseki;
+        for (int w = 0; w < kSaifuCount; ++w)
+            zankin[w] = l.saifu[w].zankin;
+    }
+    bool operator==(const Derived&) const = default;
+};
+
+// The totals a reader kept are those of a recount from scratch.
+bool totals_agree_with_a_recount(Ledger& l) {
+    const Derived kept(l);
+    l.recompute();
+    return Derived(l) == kept;
 }
 
 } // namespace
@@ -34,20 +47,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     month_file_read(first);
     require(first.kensu >= 0 && first.kensu <= kSyusiLimit, "entry count in range");
-    // The totals the reader kept are those of a recount from scratch.
-    Ledger recount = first;
-    recount.recompute();
-    require(same_derived(first, recount), "read totals equal a recount");
+    require(totals_agree_with_a_recount(first), "read totals equal a recount");
 
     require_written(month_file_write(first), "a month that was read can be written");
     const QByteArray written = folder.files.value(path);
 
-    auto second = MemoryFolder::fresh_ledger();
-    month_file_read(*second);
-    Ledger second_recount = *second;
-    second_recount.recompute();
-    require(same_derived(*second, second_recount), "saved totals equal a recount");
-    require_written(month_file_write(*second), "a saved month can be written again");
+    // The saved file is of the current layout, so it reads the same into
+    // any ledger: the one at hand will do.
+    month_file_read(first);
+    require(totals_agree_with_a_recount(first), "saved totals equal a recount");
+    require_written(month_file_write(first), "a saved month can be written again");
     require(folder.files.value(path) == written, "a saved month saves unchanged");
     return 0;
 }

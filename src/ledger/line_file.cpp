@@ -155,7 +155,7 @@ bool is_trail(uchar b) {
     return b >= 0x40 && b <= 0xfc && b != 0x7f;
 }
 
-// One pair of converters for a whole file; ICU converters are slow to open.
+// A pair of converters with the checks every use needs.
 class Cp932 {
 public:
     // The bytes as text when they decode without error and encode back to the
@@ -250,9 +250,17 @@ private:
     QStringEncoder enc_{kCodec, QStringConverter::Flag::Stateless};
 };
 
+// One pair of converters for the program: opening an ICU converter costs far
+// more than converting a line. The program has one thread; a converter that
+// saw an error is replaced before its next use.
+Cp932& shared_codec() {
+    static Cp932 codec;
+    return codec;
+}
+
 // encode_plain, with each marker written as the byte it stands for.
 std::optional<QByteArray> encode_exact(const QString& text) {
-    Cp932 codec;
+    Cp932& codec = shared_codec();
     qsizetype run = 0;
     QByteArray out;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -276,7 +284,7 @@ std::optional<QByteArray> encode_exact(const QString& text) {
 } // namespace
 
 QString decode_cp932(const QByteArray& bytes, bool* ok) {
-    Cp932 codec;
+    Cp932& codec = shared_codec();
     bool clean = true;
     QString s = codec.decode_line(bytes, &clean);
     if (ok)
@@ -292,7 +300,7 @@ std::optional<QByteArray> encode_cp932(const QString& text, QString* bad) {
 }
 
 QString first_unstorable(const QString& text) {
-    Cp932 codec;
+    Cp932& codec = shared_codec();
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (is_marker_at(text, i))
             continue;
@@ -358,7 +366,7 @@ LineFile read_line_file(const QString& path) {
     // CR and LF never occur inside a double-byte character, so a clean file
     // is decoded at once and split afterwards; only a file with bytes that do
     // not round-trip is decoded line by line.
-    Cp932 codec;
+    Cp932& codec = shared_codec();
     if (auto text = codec.exact(bytes)) {
         result.lines = split_text_lines(*text);
         keep_line_feeds(result, path);
