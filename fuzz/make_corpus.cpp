@@ -174,6 +174,21 @@ void diary_seeds() {
     seed(u"diary_file"_s, u"nothing"_s, QByteArray());
 }
 
+void asset_seeds() {
+    const QByteArray cases[][2] = {
+        {"empty_list", " 0 \r\n"},
+        {"three_assets", " 3 \r\n\x97\x61\x8b\xe0\r\n1500000\r\n2004/03/15\r\n 1 \r\n"
+                         "\x8a\x94\r\n300000\r\n2004/03/16\r\n 2 \r\nx\r\nabc\r\n\r\n 3 \r\n"},
+        {"memo_number_out_of_range", " 1 \r\nx\r\n1\r\n2004/03/15\r\n 40000 \r\n"},
+        {"memo_path_outside", " 1 \r\nx\r\n1\r\n2004/03/15\r\n../x\r\n"},
+        {"cut_short", " 2 \r\nx\r\n1\r\n"},
+        {"memo_text", "\x8d\xc2\x8e\x59\x82\xcc\x83\x81\x83\x82\r\n2\x8d\x73\x96\xda\r\n"},
+        {"memo_lone_cr_and_lf", "a\rb\nc\r\n\x85\x40"},
+    };
+    for (const auto& c : cases)
+        seed(u"asset_files"_s, QString::fromLatin1(c[0]), c[1]);
+}
+
 void values_seeds() {
     const char* texts[] = {"1,000",
                            " 5 ",
@@ -215,6 +230,7 @@ int main(int argc, char** argv) {
     window_seeds();
     diary_seeds();
     values_seeds();
+    asset_seeds();
     std::printf("%d seeds written to %s\n", g_written, qPrintable(g_out));
     return 0;
 }

@@ -71,8 +71,7 @@ AssetLoad asset_list_load(const QString& app_path) {
     if ((out.error = make_folder(app_path + kAssetFolder)))
         return out;
     const QString path = asset_list_path(app_path);
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
+    if (!file_exists(path) && !QFileInfo(path).isSymLink()) {
         if ((out.error = write_line_file(path, {number_form(0)})))
             return out;
     }
@@ -139,7 +138,7 @@ double asset_total(const AssetList& list) {
 MemoRead memo_read(const QString& path) {
     MemoRead memo;
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!file_exists(path) && !info.isSymLink())
         return memo;
     if (info.isFile() && info.size() > kMemoShowLimit) {
         memo.status = MemoRead::Status::TooLarge;
