@@ -5,6 +5,7 @@
 #include "ledger/values.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/storable_lines.h"
@@ -21,14 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace kanvelo {
-
-namespace {
-
-bool is_enter(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-} // namespace
 
 SisanForm::SisanForm(QString app_path, AssetList list, QWidget* parent)
     : QDialog(parent), app_path_(std::move(app_path)), list_(std::move(list)) {
@@ -316,11 +309,11 @@ bool SisanForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == grid_ && (is_enter(key) || key->key() == Qt::Key_Space)) {
+    if (watched == grid_ && (is_enter(key->key()) || key->key() == Qt::Key_Space)) {
         grid_clicked();
         return true;
     }
-    if (!is_enter(key))
+    if (!is_enter(key->key()))
         return QDialog::eventFilter(watched, event);
     if (watched == name_) {
         amount_->setFocus();
@@ -335,13 +328,8 @@ bool SisanForm::eventFilter(QObject* watched, QEvent* event) {
 
 void SisanForm::keyPressEvent(QKeyEvent* event) {
     // Enter presses the button that has the focus; no button is the default.
-    if (is_enter(event)) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button && isAncestorOf(button))
-            button->click();
-        event->accept();
+    if (press_focused_button(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include "ledger/month_file.h"
 #include "ledger/values.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/storable_text.h"
 #include "platform/widgets.h"
@@ -47,15 +48,6 @@ constexpr double kButtonHeight = 435;
 
 const QColor kSenColour(192, 255, 255);
 const QColor kZennenColour(192, 255, 192);
-
-bool is_enter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-bool is_enter_or_tab(const QKeyEvent* event) {
-    return is_enter(event->key()) ||
-           (event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ControlModifier));
-}
 
 // A box the user only reads: it never takes the focus, so the focus stays
 // with this month's budget.
@@ -347,9 +339,7 @@ bool YosanForm::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::FocusIn && watched == kon_.comment) {
-        // Coming back from a message box is not the user entering the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (entered_by_user(event))
             comment_got_focus();
     }
     return QDialog::eventFilter(watched, event);

@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/spinner.h"
 #include "platform/widgets.h"
@@ -33,14 +34,6 @@ constexpr double kWidth = 8400;
 constexpr double kGridLeft = 4560;
 constexpr double kGridTop = 120;
 constexpr double kMargin = 120;
-
-bool is_enter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-bool is_enter_or_tab(const QKeyEvent* event) {
-    return is_enter(event->key()) ||
-           (event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ControlModifier));
-}
 
 } // namespace
 
@@ -331,13 +324,8 @@ bool SaifuForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SaifuForm::keyPressEvent(QKeyEvent* event) {
-    if (is_enter(event->key())) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button && isAncestorOf(button))
-            button->click();
-        event->accept();
+    if (press_focused_button(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

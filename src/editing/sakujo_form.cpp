@@ -2,6 +2,7 @@
 
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/widgets.h"
 
 #include <QApplication>
@@ -79,13 +80,8 @@ void SakujoForm::sakujo() {
 }
 
 void SakujoForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button && isAncestorOf(button))
-            button->click();
-        event->accept();
+    if (press_focused_button(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include "ledger/ledger.h"
 #include "ledger/values.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/spinner.h"
 #include "platform/storable_text.h"
@@ -28,14 +29,6 @@ namespace kanvelo {
 namespace {
 
 const QString kAmountPattern = u"#,##0"_s;
-
-bool is_enter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-bool is_enter_or_tab(const QKeyEvent* event) {
-    return is_enter(event->key()) ||
-           (event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ControlModifier));
-}
 
 } // namespace
 
@@ -310,9 +303,7 @@ bool TeiseiForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress)
         return key_filter(watched, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusIn && (watched == kingaku_ || watched == tekiyo_)) {
-        // Coming back from a message box or a popup is not the user entering the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        if (!entered_by_user(event))
             return false;
         if (watched == kingaku_)
             kingaku_got_focus();
@@ -327,13 +318,8 @@ bool TeiseiForm::eventFilter(QObject* watched, QEvent* event) {
 void TeiseiForm::keyPressEvent(QKeyEvent* event) {
     // Enter presses the focused button only: no button is the default, so that
     // Enter in a box never writes back by surprise.
-    if (is_enter(event->key())) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button && isAncestorOf(button))
-            button->click();
-        event->accept();
+    if (press_focused_button(this, event))
         return;
-    }
     // Esc, like the close box, closes without writing back.
     QDialog::keyPressEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/widgets.h"
 
@@ -19,10 +20,6 @@ namespace {
 // Positions are given in the window's client area; the panel starts at kTop.
 void place(QWidget* w, double left, double top, double width, double height) {
     place_twips(w, left, top - CalculatorPanel::kTop, width, height);
-}
-
-bool is_enter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "main_window/main_form.h"
 
-#include "budget/yosan_form.h"
 #include "assets/sisan_form.h"
+#include "budget/yosan_form.h"
 #include "common/notices.h"
 #include "diary/nikki_form.h"
 #include "editing/saifu_form.h"
@@ -26,12 +26,12 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/widgets.h"
+#include "reports/fileout2_form.h"
+#include "reports/fileout_form.h"
 #include "reports/print_himoku_form.h"
 #include "reports/print_mainichi_form.h"
 #include "settings/option2_form.h"
 #include "settings/option_form.h"
-#include "reports/fileout2_form.h"
-#include "reports/fileout_form.h"
 #include "settings/zei_form.h"
 
 #include <QCloseEvent>

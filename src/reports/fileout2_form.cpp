@@ -3,6 +3,7 @@
 #include "ledger/export_files.h"
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/widgets.h"
 #include "reports/fileout_done.h"
 
@@ -49,7 +50,7 @@ void Fileout2Form::export_clicked() {
 }
 
 void Fileout2Form::keyPressEvent(QKeyEvent* event) {
-    if (!enter_presses_focused_button(this, event))
+    if (!press_focused_button(this, event))
         QDialog::keyPressEvent(event);
 }
 

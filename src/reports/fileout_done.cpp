@@ -32,14 +32,4 @@ void fileout_failed(QWidget* parent, const QString& what, const QString& detail)
     show_message(parent, what + u"\n"_s + detail, {}, MsgIcon::Critical);
 }
 
-bool enter_presses_focused_button(QWidget* window, QKeyEvent* event) {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
-        return false;
-    if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        button && window->isAncestorOf(button))
-        button->click();
-    event->accept();
-    return true;
-}
-
 } // namespace kanvelo

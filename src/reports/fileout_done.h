@@ -17,8 +17,4 @@ void fileout_done(QWidget* parent, const Ledger& ledger, const QString& text);
 // The message when an export file could not be written; the window stays open.
 void fileout_failed(QWidget* parent, const QString& what, const QString& detail);
 
-// Enter presses the button that has the focus, since no button of these
-// windows is the default; true when the key was Enter and is taken.
-bool enter_presses_focused_button(QWidget* window, QKeyEvent* event);
-
 } // namespace kanvelo

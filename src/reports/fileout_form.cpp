@@ -7,6 +7,7 @@
 #include "ledger/ledger.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/spinner.h"
 #include "platform/widgets.h"
@@ -119,7 +120,7 @@ void FileoutForm::export_clicked() {
 }
 
 void FileoutForm::keyPressEvent(QKeyEvent* event) {
-    if (!enter_presses_focused_button(this, event))
+    if (!press_focused_button(this, event))
         QDialog::keyPressEvent(event);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/printing.h"
 #include "platform/widgets.h"
@@ -142,13 +143,8 @@ void PrintForm::pdf_clicked() {
 
 void PrintForm::keyPressEvent(QKeyEvent* event) {
     // Enter presses the button that has the focus, never a default one.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button && isAncestorOf(button))
-            button->click();
-        event->accept();
+    if (press_focused_button(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/storable_text.h"
 #include "platform/widgets.h"
@@ -18,13 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-namespace {
-
-bool is_enter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
+namespace {} // namespace
 
 Option2Form::Option2Form(Ledger& ledger, QWidget* parent)
     : QDialog(parent), ledger_(ledger), copy_(copy_saifu_names(ledger)) {
@@ -136,8 +131,7 @@ void Option2Form::reject() {
 
 bool Option2Form::eventFilter(QObject* watched, QEvent* event) {
     if (watched == genzai_ && event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (entered_by_user(event))
             pick_hint();
         return false;
     }
@@ -150,13 +144,8 @@ bool Option2Form::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Option2Form::keyPressEvent(QKeyEvent* event) {
-    if (is_enter(event->key())) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button && isAncestorOf(button))
-            button->click();
-        event->accept();
+    if (press_focused_button(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

@@ -3,6 +3,7 @@
 #include "common/category_list.h"
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/storable_text.h"
 #include "platform/widgets.h"
@@ -20,24 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace kanvelo {
-
-namespace {
-
-bool is_enter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-bool is_enter_or_tab(const QKeyEvent* event) {
-    return is_enter(event->key()) ||
-           (event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ControlModifier));
-}
-
-// Coming back from a message box or a popup is not the user entering a box.
-bool entered_by_user(const QEvent* event) {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-} // namespace
 
 OptionForm::OptionForm(Ledger& ledger, QWidget* parent)
     : QDialog(parent), ledger_(ledger), copy_(copy_himoku(ledger)) {
@@ -203,13 +186,8 @@ bool OptionForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OptionForm::keyPressEvent(QKeyEvent* event) {
-    if (is_enter(event->key())) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button && isAncestorOf(button))
-            button->click();
-        event->accept();
+    if (press_focused_button(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 
