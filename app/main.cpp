@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 
 namespace {
@@ -17,9 +19,9 @@ namespace {
 // otherwise the per-user data folder.
 QString data_folder() {
     const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo::exists(beside + QStringLiteral("/kanvelo.ini")))
+    if (QFileInfo::exists(beside + u"/kanvelo.ini"_s))
         return beside;
-    const QString user = QDir::homePath() + QStringLiteral("/.local/share/kanvelo");
+    const QString user = QDir::homePath() + u"/.local/share/kanvelo"_s;
     QDir().mkpath(user);
     return user;
 }
@@ -28,7 +30,7 @@ QString data_folder() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kanvelo"));
+    QApplication::setApplicationName(u"kanvelo"_s);
     QApplication::setWindowIcon(app_icon());
     load_qt_translations();
     const QString folder = QDir(data_folder()).absolutePath();
@@ -36,7 +38,7 @@ int main(int argc, char** argv) {
     // left their temporary files behind; no save of this run has begun yet.
     const QDateTime started = QDateTime::currentDateTime();
     remove_stray_temporaries(folder, started);
-    remove_stray_temporaries(folder + QStringLiteral("/資産"), started);
+    remove_stray_temporaries(folder + u"/資産"_s, started);
     auto ledger = std::make_unique<Ledger>();
     ledger->app_path = folder + u'/';
     Main_Form form(*ledger);

@@ -19,6 +19,8 @@
 #include <numeric>
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 
 namespace {
@@ -35,10 +37,10 @@ struct FullMonth {
         ledger->dat_header = kSignature;
         ledger->kensu = kSyusiLimit;
         for (int i = 1; i <= kSyusiLimit; ++i)
-            ledger->syusi[i] = {
-                QStringLiteral("200403%1").arg(1 + i * 7 % 28, 2, 10, QChar(u'0')),
-                QString::number(2 + i * 11 % 28), QString::number(100 + i * 37 % 5000),
-                QStringLiteral("スーパーで食料品 %1").arg(i), QString::number(i % 15)};
+            ledger->syusi[i] = {u"200403%1"_s.arg(1 + i * 7 % 28, 2, 10, QChar(u'0')),
+                                QString::number(2 + i * 11 % 28),
+                                QString::number(100 + i * 37 % 5000),
+                                u"スーパーで食料品 %1"_s.arg(i), QString::number(i % 15)};
         write_line_file(ledger->month_file_path(), month_file_lines(*ledger));
         form = std::make_unique<Main_Form>(*ledger);
         form->set_splash_enabled(false);
@@ -83,9 +85,9 @@ void BM_CorrectionStep(benchmark::State& state) {
     TeiseiForm window(*month.ledger, 500, month.form.get());
     QObject::connect(&window, &TeiseiForm::written, month.form.get(),
                      &Main_Form::entry_changed_refresh);
-    auto* kingaku = window.findChild<QLineEdit*>(QStringLiteral("Teisei_Kingaku"));
-    auto* tugi = window.findChild<QPushButton*>(QStringLiteral("teisei_tugi"));
-    auto* mae = window.findChild<QPushButton*>(QStringLiteral("teisei_mae"));
+    auto* kingaku = window.findChild<QLineEdit*>(u"Teisei_Kingaku"_s);
+    auto* tugi = window.findChild<QPushButton*>(u"teisei_tugi"_s);
+    auto* mae = window.findChild<QPushButton*>(u"teisei_mae"_s);
     int n = 0;
     for (auto _ : state) {
         kingaku->setText(QString::number(1000 + n % 7));

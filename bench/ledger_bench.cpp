@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 
 namespace {
@@ -23,9 +25,9 @@ QStringList month_lines(int entries) {
     l.dat_header = kSignature;
     l.kensu = entries;
     for (int i = 1; i <= entries; ++i)
-        l.syusi[i] = {QStringLiteral("200403%1").arg(1 + i % 28, 2, 10, QChar(u'0')),
+        l.syusi[i] = {u"200403%1"_s.arg(1 + i % 28, 2, 10, QChar(u'0')),
                       QString::number(2 + i % 28), QString::number(100 + i * 7),
-                      QStringLiteral("スーパーで食料品 %1").arg(i), QString::number(i % 15)};
+                      u"スーパーで食料品 %1"_s.arg(i), QString::number(i % 15)};
     return month_file_lines(l);
 }
 
@@ -34,8 +36,8 @@ void month_of_1000(Ledger& l, const QTemporaryDir& dir) {
     set_default_categories(l);
     set_default_wallets(l);
     l.app_path = dir.path() + u'/';
-    l.nen = QStringLiteral("2004");
-    l.tuki = QStringLiteral("03");
+    l.nen = u"2004"_s;
+    l.tuki = u"03"_s;
     write_line_file(l.month_file_path(), month_lines(1000));
 }
 
@@ -60,7 +62,7 @@ void BM_MonthReadAndEncode(benchmark::State& state) {
     for (auto _ : state) {
         ReadReport r = month_file_read(l);
         benchmark::DoNotOptimize(r);
-        auto bytes = encode_cp932(month_file_lines(l).join(QStringLiteral("\r\n")));
+        auto bytes = encode_cp932(month_file_lines(l).join(u"\r\n"_s));
         benchmark::DoNotOptimize(bytes);
     }
 }
@@ -96,7 +98,7 @@ void BM_Read120OtherMonths(benchmark::State& state) {
     const QStringList lines = month_lines(300);
     QStringList paths;
     for (int m = 0; m < 120; ++m) {
-        paths << dir.path() + QStringLiteral("/~%1.dat").arg(199501 + (m / 12) * 100 + m % 12);
+        paths << dir.path() + u"/~%1.dat"_s.arg(199501 + (m / 12) * 100 + m % 12);
         write_line_file(paths.last(), lines);
     }
     for (auto _ : state) {

@@ -13,6 +13,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 
 namespace {
@@ -24,13 +26,13 @@ void write_month(const QString& folder) {
     set_default_categories(*l);
     set_default_wallets(*l);
     l->dat_header = kSignature;
-    l->nen = QStringLiteral("2004");
-    l->tuki = QStringLiteral("03");
+    l->nen = u"2004"_s;
+    l->tuki = u"03"_s;
     l->kensu = kSyusiLimit;
     for (int i = 1; i <= kSyusiLimit; ++i)
-        l->syusi[i] = {QStringLiteral("200403%1").arg(1 + i % 28, 2, 10, QChar(u'0')),
+        l->syusi[i] = {u"200403%1"_s.arg(1 + i % 28, 2, 10, QChar(u'0')),
                        QString::number(1 + i % 30), QString::number(100 + i * 7),
-                       QStringLiteral("スーパーで食料品 %1").arg(i), QString::number(i % 15)};
+                       u"スーパーで食料品 %1"_s.arg(i), QString::number(i % 15)};
     write_line_file(l->month_file_path(), month_file_lines(*l));
 }
 
@@ -51,8 +53,8 @@ void BM_RefreshAfterCategorySettings(benchmark::State& state) {
     for (auto _ : state) {
         // What the window leaves behind: a renamed category of another kind.
         income = !income;
-        ledger->himoku[11].name = income ? QStringLiteral("食費") : QStringLiteral("日常食品");
-        ledger->himoku[11].kubun = income ? QStringLiteral(" 1 ") : QStringLiteral("-1 ");
+        ledger->himoku[11].name = income ? u"食費"_s : u"日常食品"_s;
+        ledger->himoku[11].kubun = income ? u" 1 "_s : u"-1 "_s;
         form.category_settings_refresh();
         QApplication::processEvents();
     }

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 
 namespace {
@@ -30,9 +32,9 @@ void prepare(const QString& folder) {
     l->dat_header = kSignature;
     l->kensu = kSyusiLimit;
     for (int i = 1; i <= kSyusiLimit; ++i)
-        l->syusi[i] = {QStringLiteral("200403%1").arg(1 + i % 28, 2, 10, QChar(u'0')),
+        l->syusi[i] = {u"200403%1"_s.arg(1 + i % 28, 2, 10, QChar(u'0')),
                        QString::number(2 + i % 28), QString::number(100 + i * 7),
-                       QStringLiteral("スーパーで食料品 %1").arg(i), QString::number(i % 15)};
+                       u"スーパーで食料品 %1"_s.arg(i), QString::number(i % 15)};
     write_line_file(l->month_file_path(), month_file_lines(*l));
 }
 

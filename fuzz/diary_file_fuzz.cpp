@@ -3,12 +3,14 @@
 #include "fuzz_support.h"
 #include "ledger/diary_file.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFolder folder;
-    const QString year = QStringLiteral("2004");
+    const QString year = u"2004"_s;
     const QString path = diary_file_name(*folder.ledger, year);
     folder.files.insert(path, input_bytes(data, size));
 

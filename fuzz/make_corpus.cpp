@@ -42,9 +42,9 @@ Ledger base_ledger() {
     Ledger l;
     set_default_categories(l);
     set_default_wallets(l);
-    l.app_path = QStringLiteral("/corpus/");
-    l.nen = QStringLiteral("2004");
-    l.tuki = QStringLiteral("03");
+    l.app_path = u"/corpus/"_s;
+    l.nen = u"2004"_s;
+    l.tuki = u"03"_s;
     l.ini_header = kSignature;
     l.dat_header = kSignature;
     return l;
@@ -54,22 +54,16 @@ Ledger base_ledger() {
 // 30 on another wallet, a negative amount, a budget and a comment.
 Ledger sample_month() {
     Ledger l = base_ledger();
-    l.himoku[11].yosan_kingaku = QStringLiteral("30,000");
-    l.himoku[11].yosan_comment = QStringLiteral("食費は控えめに");
+    l.himoku[11].yosan_kingaku = u"30,000"_s;
+    l.himoku[11].yosan_comment = u"食費は控えめに"_s;
     l.himoku[12].yosan_kingaku = QString();
     const SyusiRec entries[] = {
-        {QStringLiteral("20040301"), QStringLiteral("1"), QStringLiteral("10,000"),
-         QStringLiteral("【繰越】現金"), QStringLiteral(" 0 ")},
-        {QStringLiteral("20040325"), QStringLiteral("2"), QStringLiteral("300000"),
-         QStringLiteral("給料"), QStringLiteral("1")},
-        {QStringLiteral("20040326"), QStringLiteral("30"), QStringLiteral("-50,000"),
-         QStringLiteral("引き出し"), QStringLiteral("1")},
-        {QStringLiteral("20040326"), QStringLiteral("30"), QStringLiteral("50000"),
-         QStringLiteral("引き出し"), QStringLiteral("0")},
-        {QStringLiteral("20040327"), QStringLiteral("12"), QStringLiteral("1.5"),
-         QStringLiteral("端数"), QStringLiteral("14")},
-        {QStringLiteral("20040328"), QStringLiteral("13"), QStringLiteral("-500"),
-         QStringLiteral("返金"), QStringLiteral("0")},
+        {u"20040301"_s, u"1"_s, u"10,000"_s, u"【繰越】現金"_s, u" 0 "_s},
+        {u"20040325"_s, u"2"_s, u"300000"_s, u"給料"_s, u"1"_s},
+        {u"20040326"_s, u"30"_s, u"-50,000"_s, u"引き出し"_s, u"1"_s},
+        {u"20040326"_s, u"30"_s, u"50000"_s, u"引き出し"_s, u"0"_s},
+        {u"20040327"_s, u"12"_s, u"1.5"_s, u"端数"_s, u"14"_s},
+        {u"20040328"_s, u"13"_s, u"-500"_s, u"返金"_s, u"0"_s},
     };
     for (const SyusiRec& e : entries)
         l.add_entry(e);
@@ -87,15 +81,14 @@ void month_seeds(const QString& reader) {
 
     // Version 2.30: ten wallet blocks.
     QStringList old = lines;
-    old[0] = QStringLiteral("@VER2.30 ZelvanorQistrombelUxafendriloKvm");
+    old[0] = u"@VER2.30 ZelvanorQistrombelUxafendriloKvm"_s;
     old.remove(1 + 150 + 20, 10);
     seed(reader, u"version_230"_s, lines_bytes(old));
 
     // The oldest layout: no header, no wallets, four-line entries.
     QStringList headerless = lines.mid(1, 150);
-    headerless << QStringLiteral("20040301") << QStringLiteral("12") << QStringLiteral("1,000")
-               << QStringLiteral("昼食") << QStringLiteral("20040302") << QStringLiteral("30")
-               << QStringLiteral("-2000") << QStringLiteral("口座へ");
+    headerless << u"20040301"_s << u"12"_s << u"1,000"_s << u"昼食"_s << u"20040302"_s << u"30"_s
+               << u"-2000"_s << u"口座へ"_s;
     seed(reader, u"headerless"_s, lines_bytes(headerless));
 
     // Damage: cut inside an entry, words and out-of-range numbers where
@@ -103,12 +96,12 @@ void month_seeds(const QString& reader) {
     seed(reader, u"cut_in_entry"_s, lines_bytes(lines.mid(0, lines.size() - 3)));
     seed(reader, u"cut_in_categories"_s, lines_bytes(lines.mid(0, 40)));
     QStringList bad = lines;
-    bad[181 + 2] = QStringLiteral("千円");
-    bad[181 + 6] = QStringLiteral("31");
-    bad[181 + 9] = QStringLiteral("99999999999");
-    bad[181 + 12] = QStringLiteral("1000000000000000000000");
-    bad[4] = QStringLiteral("abc");
-    bad[0] = QStringLiteral("@VERx.yz");
+    bad[181 + 2] = u"千円"_s;
+    bad[181 + 6] = u"31"_s;
+    bad[181 + 9] = u"99999999999"_s;
+    bad[181 + 12] = u"1000000000000000000000"_s;
+    bad[4] = u"abc"_s;
+    bad[0] = u"@VERx.yz"_s;
     seed(reader, u"words_for_numbers"_s, lines_bytes(bad));
     QByteArray undecodable = lines_bytes(lines);
     undecodable.replace(QByteArray("\r\n20040325\r\n"), QByteArray("\r\n2004\x85\x40\xfd\r\n"));
@@ -162,9 +155,9 @@ void window_seeds() {
 
 void diary_seeds() {
     QStringList notes(kNikkiSlots, QString());
-    notes[0] = QStringLiteral("元日。晴れ");
-    notes[59] = QStringLiteral("閏日");
-    notes[365] = QStringLiteral("大晦日");
+    notes[0] = u"元日。晴れ"_s;
+    notes[59] = u"閏日"_s;
+    notes[365] = u"大晦日"_s;
     seed(u"diary_file"_s, u"leap_year"_s, lines_bytes(notes));
     seed(u"diary_file"_s, u"short"_s, lines_bytes(notes.mid(0, 10)));
     seed(u"diary_file"_s, u"long"_s, lines_bytes(notes + notes.mid(0, 40)));
@@ -211,8 +204,7 @@ void values_seeds() {
                            "99999999999999999999999"};
     int n = 0;
     for (const char* t : texts)
-        seed(u"values"_s, QStringLiteral("text%1").arg(n++, 2, 10, QLatin1Char('0')),
-             QByteArray(t));
+        seed(u"values"_s, u"text%1"_s.arg(n++, 2, 10, QLatin1Char('0')), QByteArray(t));
     seed(u"values"_s, u"digits_308"_s, QByteArray(308, '9'));
 }
 

@@ -5,12 +5,14 @@
 #include "ledger/guards.h"
 #include "ledger/other_month.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFolder folder;
-    const QString path = kFolder + QStringLiteral("~200402.dat");
+    const QString path = kFolder + u"~200402.dat"_s;
     folder.files.insert(path, input_bytes(data, size));
 
     const OtherMonth a = read_other_month(path);

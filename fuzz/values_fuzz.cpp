@@ -6,16 +6,16 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::fuzz;
 
 namespace {
 
 const QString kPatterns[] = {
-    QStringLiteral("#,##0"), QStringLiteral("#,###"),      QStringLiteral("#,##0.0"),
-    QStringLiteral("0.0"),   QStringLiteral("0.000"),      QStringLiteral("00"),
-    QStringLiteral("0000"),  QStringLiteral("000000"),     QStringLiteral("0000000"),
-    QStringLiteral("@@"),    QStringLiteral("@@@@@@@@@@"), QStringLiteral("@@@@@@@@@@@@@@@"),
+    u"#,##0"_s, u"#,###"_s,  u"#,##0.0"_s, u"0.0"_s, u"0.000"_s,      u"00"_s,
+    u"0000"_s,  u"000000"_s, u"0000000"_s, u"@@"_s,  u"@@@@@@@@@@"_s, u"@@@@@@@@@@@@@@@"_s,
 };
 
 bool shows_no_word(const QString& shown) {
@@ -45,8 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             require(shows_no_word(format_number(*v, p)), "a number is shown in digits");
     require(shows_no_word(number_form(*v)), "the number form is digits");
     if (const std::optional<double> amount = amount_value(text)) {
-        const std::optional<double> back =
-            to_number(format_number(*amount, QStringLiteral("#,##0")));
+        const std::optional<double> back = to_number(format_number(*amount, u"#,##0"_s));
         // Rounding works on the 15 digits a double holds, so a half may tip
         // at the last of them.
         const double slack = 0.5 + std::fabs(*amount) * 1e-14;

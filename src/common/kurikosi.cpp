@@ -8,6 +8,8 @@
 
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 bool kurikosi(QWidget* parent, Ledger& ledger, int wallet, QLineEdit* kingaku, QLineEdit* tekiyo) {
@@ -20,8 +22,8 @@ bool kurikosi(QWidget* parent, Ledger& ledger, int wallet, QLineEdit* kingaku, Q
         show_nofile(parent);
         return false;
     case CarryOver::Status::OldFormat:
-        show_message(parent, QStringLiteral("先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"),
-                     QString(), MsgIcon::Exclamation);
+        show_message(parent, u"先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"_s, QString(),
+                     MsgIcon::Exclamation);
         return false;
     case CarryOver::Status::Damaged:
         show_failure_modal(parent, r.errors.front().message());
@@ -29,8 +31,8 @@ bool kurikosi(QWidget* parent, Ledger& ledger, int wallet, QLineEdit* kingaku, Q
     case CarryOver::Status::Ok:
         break;
     }
-    kingaku->setText(format_number(r.zankin, QStringLiteral("#,##0")));
-    tekiyo->setText(QStringLiteral("【繰越】") + ledger.saifu[wallet].name);
+    kingaku->setText(format_number(r.zankin, u"#,##0"_s));
+    tekiyo->setText(u"【繰越】"_s + ledger.saifu[wallet].name);
     return true;
 }
 

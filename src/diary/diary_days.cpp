@@ -1,5 +1,7 @@
 #include "diary/diary_days.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 QDate diary_row_date(int year, int row) {
@@ -7,17 +9,16 @@ QDate diary_row_date(int year, int row) {
 }
 
 QString diary_date_text(const QDate& date) {
-    return QStringLiteral("%1/%2")
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
+    return u"%1/%2"_s.arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
 
 QString diary_title(const QString& nen) {
-    return QStringLiteral("西暦") + nen + QStringLiteral("年の日記");
+    return u"西暦"_s + nen + u"年の日記"_s;
 }
 
 QString diary_day_label(const QDate& date) {
-    return QStringLiteral("【") + diary_date_text(date) + QStringLiteral("】");
+    return u"【"_s + diary_date_text(date) + u"】"_s;
 }
 
 } // namespace kanvelo

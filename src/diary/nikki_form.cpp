@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -19,38 +21,38 @@ constexpr int kDayRows = kNikkiSlots; // grid rows 1..366 show slots 0..365
 }
 
 NikkiForm::NikkiForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
-    setObjectName(QStringLiteral("nikki_form"));
+    setObjectName(u"nikki_form"_s);
     build();
     load();
 }
 
 void NikkiForm::build() {
     label1_ = new QLabel(this);
-    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setObjectName(u"Label1"_s);
     QFont title = label1_->font();
     title.setBold(true);
     label1_->setFont(title);
     place_twips(label1_, 120, 120, 3300, 330);
 
-    label2_ = new QLabel(QStringLiteral("現在編集中の家計簿と同じ年の日記が編集できます。"), this);
-    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_ = new QLabel(u"現在編集中の家計簿と同じ年の日記が編集できます。"_s, this);
+    label2_->setObjectName(u"Label2"_s);
     place_twips(label2_, 3540, 120, 6060, 330);
 
     grid_ = new Grid(this);
-    grid_->setObjectName(QStringLiteral("Grid1"));
+    grid_->setObjectName(u"Grid1"_s);
     place_twips(grid_, 120, 540, 9480, 5400);
 
     label3_ = new QLabel(this);
-    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setObjectName(u"Label3"_s);
     place_twips(label3_, 120, 6090, 1320, 360);
 
     text1_ = new QLineEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setObjectName(u"Text1"_s);
     label3_->setBuddy(text1_); // names the day being edited
     place_twips(text1_, 1440, 6060, 8160, 390);
 
-    command1_ = new QPushButton(QStringLiteral("終了"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_ = new QPushButton(u"終了"_s, this);
+    command1_->setObjectName(u"Command1"_s);
     command1_->setAutoDefault(false);
     place_twips(command1_, 8160, 6600, 1440, 450);
 
@@ -64,7 +66,7 @@ void NikkiForm::build() {
 }
 
 void NikkiForm::load() {
-    setWindowTitle(QStringLiteral("日記の閲覧・編集"));
+    setWindowTitle(u"日記の閲覧・編集"_s);
     loading_ = true;
     year_ = diary_year(ledger_.nen);
 
@@ -75,9 +77,9 @@ void NikkiForm::load() {
     grid_->set_col_width_twips(0, 800);
     grid_->set_col_width_twips(1, 300);
     grid_->set_col_width_twips(2, 7950);
-    grid_->set_text(0, 0, QStringLiteral("月・日"));
-    grid_->set_text(0, 1, QStringLiteral("曜"));
-    grid_->set_text(0, 2, QStringLiteral("日記"));
+    grid_->set_text(0, 0, u"月・日"_s);
+    grid_->set_text(0, 1, u"曜"_s);
+    grid_->set_text(0, 2, u"日記"_s);
     for (int d = 0; d < kDayRows; ++d) {
         const QDate day = diary_row_date(year_, d + 1);
         grid_->add_item(diary_date_text(day) + u'\t' + weekday_letter(day) + u'\t', d + 1);
@@ -135,7 +137,7 @@ void NikkiForm::show_day_label(int row) {
 
 void NikkiForm::finish() {
     if (const WriteResult failed = diary_save(ledger_, ledger_.nen)) {
-        show_message(this, QStringLiteral("日記を保存できませんでした。\n") + failed->message(), {},
+        show_message(this, u"日記を保存できませんでした。\n"_s + failed->message(), {},
                      MsgIcon::Critical);
         // The notes stay in memory and go out with the next save of the month.
         if (ask_close_without_saving(this, failed->file_name()))

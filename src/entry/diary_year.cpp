@@ -5,11 +5,13 @@
 #include "ledger/ledger.h"
 #include "ledger/values.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
 QString year_text(int year) {
-    return format_number(year, QStringLiteral("0000"));
+    return format_number(year, u"0000"_s);
 }
 } // namespace
 

@@ -9,34 +9,35 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
 
 // Message boxes break lines at a lone CR as well as at LF.
-const QString kRetryLines = QStringLiteral("インターネットに接続する環境を整えてから\r"
-                                           "もう一度お試し下さい。");
+const QString kRetryLines = u"インターネットに接続する環境を整えてから\r"
+                            "もう一度お試し下さい。"_s;
 
 constexpr int kShellNotFound = 2;
 
 } // namespace
 
 QString manual_path(const Ledger& ledger) {
-    const QString exact = ledger.path(QStringLiteral("poro.doc"));
+    const QString exact = ledger.path(u"poro.doc"_s);
     if (QFileInfo(exact).isFile())
         return exact;
     // The document was distributed as PORO.DOC; a Linux file system tells the cases apart.
     const QDir folder(ledger.app_path);
-    const QStringList found =
-        folder.entryList({QStringLiteral("poro.doc")}, QDir::Files | QDir::Readable);
+    const QStringList found = folder.entryList({u"poro.doc"_s}, QDir::Files | QDir::Readable);
     return found.isEmpty() ? QString() : folder.filePath(found.first());
 }
 
 void show_manual(QWidget* owner, const Ledger& ledger) {
     const QString path = manual_path(ledger);
     if (path.isEmpty()) {
-        show_message(owner, QStringLiteral("PORO.DOCファイルが見つかりませんでした。"),
-                     QStringLiteral("使い方を表示できません"), MsgIcon::Critical);
+        show_message(owner, u"PORO.DOCファイルが見つかりませんでした。"_s,
+                     u"使い方を表示できません"_s, MsgIcon::Critical);
         return;
     }
     shell_open(path);
@@ -46,7 +47,7 @@ void open_maker_page(QWidget* owner) {
     if (shell_open(kMakerPageUrl) != kShellNotFound)
         return;
     beep();
-    show_message(owner, kRetryLines, QStringLiteral("インターネットにアクセスできません。"));
+    show_message(owner, kRetryLines, u"インターネットにアクセスできません。"_s);
 }
 
 void open_author_page(QWidget* owner) {
@@ -54,10 +55,10 @@ void open_author_page(QWidget* owner) {
         return;
     beep();
     show_message(owner,
-                 kRetryLines + QStringLiteral("\r\r"
-                                              "モルテアホームページでは、ぽるるをはじめ\r"
-                                              "最新のモルテアソフトがダウンロードできます。"),
-                 QStringLiteral("モルテアホームページにアクセスできません。"));
+                 kRetryLines + u"\r\r"
+                               "モルテアホームページでは、ぽるるをはじめ\r"
+                               "最新のモルテアソフトがダウンロードできます。"_s,
+                 u"モルテアホームページにアクセスできません。"_s);
 }
 
 void show_version(QWidget* owner) {

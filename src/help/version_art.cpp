@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -43,7 +45,7 @@ void draw_emblem(QPainter& p, const QRectF& box) {
     yen.setPixelSize(qMax(6, int(h * 0.5)));
     p.setFont(yen);
     p.setPen(kInk);
-    p.drawText(right, Qt::AlignCenter, QStringLiteral("¥"));
+    p.drawText(right, Qt::AlignCenter, u"¥"_s);
     p.restore();
 }
 
@@ -83,7 +85,7 @@ QPixmap version_banner() {
     draw_emblem(p, QRectF(12, 20, 56, 56));
 
     // The largest size at which the name fits whatever font the desktop has.
-    const QString title = QStringLiteral("kanvelo");
+    const QString title = u"kanvelo"_s;
     const QRectF title_box(74, 14, kWidth - 82, 44);
     QFont name;
     name.setBold(true);
@@ -100,8 +102,7 @@ QPixmap version_banner() {
     sub.setPixelSize(13);
     p.setFont(sub);
     p.setPen(kCover.darker(120));
-    p.drawText(QRectF(76, 56, kWidth - 82, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("家計簿"));
+    p.drawText(QRectF(76, 56, kWidth - 82, 24), Qt::AlignLeft | Qt::AlignVCenter, u"家計簿"_s);
     return pm;
 }
 

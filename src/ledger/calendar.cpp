@@ -2,10 +2,12 @@
 
 #include "ledger/clock.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 QString weekday_letter(const QDate& date) {
-    static const QString letters = QStringLiteral("日月火水木金土");
+    static const QString letters = u"日月火水木金土"_s;
     return letters.at(date.dayOfWeek() % 7); // Qt counts Monday = 1 .. Sunday = 7
 }
 

@@ -5,10 +5,12 @@
 #include <QDate>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 QString diary_file_name(const Ledger& ledger, const QString& year) {
-    return ledger.path(QStringLiteral("日記") + year + QStringLiteral(".dat"));
+    return ledger.path(u"日記"_s + year + u".dat"_s);
 }
 
 ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error) {
@@ -30,7 +32,7 @@ ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error)
         return report;
     if (file.lines.size() < kNikkiSlots)
         report.errors.push_back(
-            {path, int(file.lines.size()) + 1, QStringLiteral("ファイルが途中で終わっています")});
+            {path, int(file.lines.size()) + 1, u"ファイルが途中で終わっています"_s});
     return report;
 }
 

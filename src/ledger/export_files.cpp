@@ -23,11 +23,11 @@ int month_key(CalendarMonth m) {
 }
 
 QString two_digits(int n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0'));
+    return u"%1"_s.arg(n, 2, 10, QChar(u'0'));
 }
 
 QString four_digits(int n) {
-    return QStringLiteral("%1").arg(n, 4, 10, QChar(u'0'));
+    return u"%1"_s.arg(n, 4, 10, QChar(u'0'));
 }
 
 // A tab inside a value would move every later field of its line one column on.

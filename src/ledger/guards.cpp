@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 std::optional<int> whole_number_in(const QString& text, int lo, int hi) {
@@ -42,8 +44,8 @@ std::optional<double> amount_value(const QString& kingaku) {
 
 QString amount_problem(const QString& kingaku) {
     if (is_number(kingaku))
-        return QStringLiteral("金額「%1」が大きすぎます").arg(kingaku);
-    return QStringLiteral("金額「%1」が数字ではありません").arg(kingaku);
+        return u"金額「%1」が大きすぎます"_s.arg(kingaku);
+    return u"金額「%1」が数字ではありません"_s.arg(kingaku);
 }
 
 } // namespace kanvelo

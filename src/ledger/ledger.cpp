@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 bool HimokuRec::is_income() const {
@@ -45,7 +47,7 @@ std::optional<QString> apply_to_totals(Ledger& l, int c, double k, const QString
         wallet_delta = k;
     }
     if (w < 0)
-        return QStringLiteral("財布の番号「%1」が正しくありません").arg(saifu_no);
+        return u"財布の番号「%1」が正しくありません"_s.arg(saifu_no);
     l.saifu[w].zankin += wallet_delta;
     return std::nullopt;
 }
@@ -55,7 +57,7 @@ std::optional<QString> apply_to_totals(Ledger& l, int c, double k, const QString
 std::optional<QString> apply_entry(Ledger& l, const SyusiRec& s, double sign) {
     const auto c = himoku_slot(s.himoku_no);
     if (!c)
-        return QStringLiteral("費目の番号「%1」が正しくありません").arg(s.himoku_no);
+        return u"費目の番号「%1」が正しくありません"_s.arg(s.himoku_no);
     const auto k = amount_value(s.kingaku);
     if (!k)
         return amount_problem(s.kingaku);
@@ -173,8 +175,8 @@ WriteResult Ledger::refuse_overwrite(const QString& path) const {
     if (!unreadable_files.contains(path))
         return std::nullopt;
     return FileError{path, 0,
-                     QStringLiteral("読み込めなかったファイルなので、上書きしないで残しています。"
-                                    "読めるように直してから開き直して下さい")};
+                     u"読み込めなかったファイルなので、上書きしないで残しています。"
+                     "読めるように直してから開き直して下さい"_s};
 }
 
 QString Ledger::path(const QString& file_name) const {
@@ -182,7 +184,7 @@ QString Ledger::path(const QString& file_name) const {
 }
 
 QString Ledger::month_file_path() const {
-    return path(u'~' + nen + tuki + QStringLiteral(".dat"));
+    return path(u'~' + nen + tuki + u".dat"_s);
 }
 
 } // namespace kanvelo

@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -40,7 +42,7 @@ bool injected_read_failure() {
 
 QString describe_value(const QString& line) {
     constexpr int kMax = 30;
-    return line.size() > kMax ? line.left(kMax) + QStringLiteral("…") : line;
+    return line.size() > kMax ? line.left(kMax) + u"…"_s : line;
 }
 
 } // namespace
@@ -70,14 +72,14 @@ namespace {
 QString read_failure_reason(const QString& path, int err) {
     QString why;
     if (QFileInfo(path).isDir())
-        why = QStringLiteral("（同じ名前のフォルダがあります）");
+        why = u"（同じ名前のフォルダがあります）"_s;
     else if (err == EACCES || err == EPERM)
-        why = QStringLiteral("（読み込みの許可がありません）");
+        why = u"（読み込みの許可がありません）"_s;
     else if (err == EIO)
-        why = QStringLiteral("（ディスクの読み込みに失敗しました）");
+        why = u"（ディスクの読み込みに失敗しました）"_s;
     else if (err != 0)
-        why = QStringLiteral("（エラー番号 %1）").arg(err);
-    return QStringLiteral("ファイルはありますが読み込めません") + why;
+        why = u"（エラー番号 %1）"_s.arg(err);
+    return u"ファイルはありますが読み込めません"_s + why;
 }
 
 } // namespace
@@ -345,8 +347,7 @@ void keep_line_feeds(LineFile& file, const QString& path) {
         if (!line.contains(u'\n'))
             continue;
         line.replace(u'\n', QChar(char16_t(kMarkerBase + '\n')));
-        file.errors.push_back(
-            {path, int(i + 1), QStringLiteral("行の途中に改行の文字（LF）があります")});
+        file.errors.push_back({path, int(i + 1), u"行の途中に改行の文字（LF）があります"_s});
     }
 }
 
@@ -378,8 +379,7 @@ LineFile read_line_file(const QString& path) {
         bool clean = true;
         result.lines.append(codec.decode_line(raw.at(i), &clean));
         if (!clean)
-            result.errors.push_back(
-                {path, int(i + 1), QStringLiteral("Shift_JISとして読めない文字があります")});
+            result.errors.push_back({path, int(i + 1), u"Shift_JISとして読めない文字があります"_s});
     }
     keep_line_feeds(result, path);
     return result;
@@ -446,13 +446,13 @@ WriteResult write_line_file(const QString& path, const QStringList& lines) {
             continue;
         QString shown = line;
         shown.replace(u'\r', u' ').replace(u'\n', u' ');
-        return FileError{path, int(i + 1),
-                         QStringLiteral("「%1」に改行が入っているので保存できません")
-                             .arg(describe_value(shown))};
+        return FileError{
+            path, int(i + 1),
+            u"「%1」に改行が入っているので保存できません"_s.arg(describe_value(shown))};
     }
     QString text;
     for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
+        text += line + u"\r\n"_s;
     auto encoded = encode_exact(text);
     if (!encoded) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -460,10 +460,10 @@ WriteResult write_line_file(const QString& path, const QStringList& lines) {
             if (bad.isEmpty())
                 continue;
             return FileError{path, int(i + 1),
-                             QStringLiteral("「%1」の「%2」はこのファイルに保存できない文字です")
-                                 .arg(describe_value(lines.at(i)), bad)};
+                             u"「%1」の「%2」はこのファイルに保存できない文字です"_s.arg(
+                                 describe_value(lines.at(i)), bad)};
         }
-        return FileError{path, 0, QStringLiteral("保存できない文字があります")};
+        return FileError{path, 0, u"保存できない文字があります"_s};
     }
     return write_file_bytes(path, *encoded);
 }

@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 std::optional<double> header_version(const QString& header) {
@@ -14,7 +16,7 @@ std::optional<double> header_version(const QString& header) {
 }
 
 QString month_file_name(const Ledger& ledger, const QString& nen, const QString& tuki) {
-    return ledger.path(u'~' + nen + tuki + QStringLiteral(".dat"));
+    return ledger.path(u'~' + nen + tuki + u".dat"_s);
 }
 
 namespace {
@@ -33,15 +35,14 @@ bool read_categories(Ledger& l, LineCursor& in, FileErrors& errors) {
         }
         const int kubun_line = in.line_no() - 2;
         if (!is_number(h.kubun))
-            errors.push_back(
-                {in.path(), kubun_line,
-                 QStringLiteral("収入・支出の区分「%1」が数字ではありません").arg(h.kubun)});
+            errors.push_back({in.path(), kubun_line,
+                              u"収入・支出の区分「%1」が数字ではありません"_s.arg(h.kubun)});
         if (h.yosan_kingaku.isEmpty())
             continue;
         auto budget = amount_value(h.yosan_kingaku);
         if (!budget) {
-            errors.push_back({in.path(), kubun_line - 1,
-                              QStringLiteral("予算の") + amount_problem(h.yosan_kingaku)});
+            errors.push_back(
+                {in.path(), kubun_line - 1, u"予算の"_s + amount_problem(h.yosan_kingaku)});
             continue;
         }
         (h.is_income() ? l.yosan_syunyu_goukei : l.yosan_sisyutu_goukei) += *budget;
@@ -60,8 +61,8 @@ void read_entries(Ledger& l, LineCursor& in, int fields, bool headerless, FileEr
         while (values.size() < fields && !in.at_end())
             values.append(*in.next(errors));
         if (values.size() < fields) {
-            errors.push_back({in.path(), in.line_no(),
-                              QStringLiteral("ファイルが収支データの途中で終わっています")});
+            errors.push_back(
+                {in.path(), in.line_no(), u"ファイルが収支データの途中で終わっています"_s});
             if (values.size() < 3)
                 return;
         }
@@ -83,15 +84,14 @@ void read_entries(Ledger& l, LineCursor& in, int fields, bool headerless, FileEr
         ++i;
     }
     if (!in.at_end())
-        errors.push_back(
-            {in.path(), in.line_no(),
-             QStringLiteral("%1件を超える収支データは読み込めません").arg(kSyusiLimit)});
+        errors.push_back({in.path(), in.line_no(),
+                          u"%1件を超える収支データは読み込めません"_s.arg(kSyusiLimit)});
 }
 
 void read_headerless(Ledger& l, LineCursor& in, FileErrors& errors) {
     l.ledger_reset_month();
     const bool whole = read_categories(l, in, errors);
-    l.himoku[29].name = QStringLiteral("財布<=>口座");
+    l.himoku[29].name = u"財布<=>口座"_s;
     l.himoku[29].kubun = number_form(-1);
     if (whole)
         read_entries(l, in, 4, true, errors);
@@ -110,7 +110,7 @@ bool read_wallets(Ledger& l, LineCursor& in, int count, FileErrors& errors) {
     }
     for (int w = count; w < kSaifuCount; ++w) {
         l.saifu[w].no = number_form(w + 1);
-        l.saifu[w].name = QStringLiteral("その他");
+        l.saifu[w].name = u"その他"_s;
     }
     return true;
 }
@@ -142,7 +142,7 @@ ReadReport month_file_read(Ledger& l) {
         if (read_categories(l, in, errors)) {
             auto v = header_version(*header);
             if (!v)
-                errors.push_back({path, 1, QStringLiteral("版数が読めません")});
+                errors.push_back({path, 1, u"版数が読めません"_s});
             const int wallets = (v && *v < 2.4) ? 10 : kSaifuCount;
             if (read_wallets(l, in, wallets, errors))
                 read_entries(l, in, 5, false, errors);
@@ -171,7 +171,7 @@ QStringList month_file_lines(const Ledger& l) {
     }
     for (int w = 0; w < kSaifuCount; ++w)
         out << l.saifu[w].no << l.saifu[w].name;
-    const QString amount_pattern = QStringLiteral("#,##0");
+    const QString amount_pattern = u"#,##0"_s;
     for (int i = 1; i <= l.kensu; ++i) {
         const SyusiRec& s = l.syusi[i];
         // An amount that cannot be used is written as held, so that saving
@@ -190,7 +190,7 @@ WriteResult month_file_write(const Ledger& l) {
 }
 
 QString damaged_copy_path(const QString& month_path) {
-    const QString base = month_path + QStringLiteral(".damaged");
+    const QString base = month_path + u".damaged"_s;
     for (int n = 1;; ++n) {
         const QString candidate = n == 1 ? base : base + QString::number(n);
         if (!file_exists(candidate) && !QFileInfo(candidate).isSymLink())
@@ -208,9 +208,8 @@ WriteResult keep_damaged_copy(Ledger& l, const QString& path) {
         return std::nullopt; // nothing left to keep
     auto stop = [&](const QString& why) -> WriteResult {
         return FileError{path, 0,
-                         QStringLiteral("問題のあった元のファイルを「%1」として残せなかったので、"
-                                        "保存をやめました。%2")
-                             .arg(l.damaged_copy_name, why)};
+                         u"問題のあった元のファイルを「%1」として残せなかったので、"
+                         "保存をやめました。%2"_s.arg(l.damaged_copy_name, why)};
     };
     if (original.unreadable)
         return stop(original.unreadable->detail);

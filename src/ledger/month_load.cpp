@@ -5,6 +5,8 @@
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -20,15 +22,14 @@ void check_open_month(Ledger& l, const QDate& today, FileErrors& errors) {
     const auto year = whole_number_in(l.nen, 1900, 3000);
     const auto month = whole_number_in(l.tuki, 1, 12);
     if (year && month) {
-        l.nen = format_number(*year, QStringLiteral("0000"));
-        l.tuki = format_number(*month, QStringLiteral("00"));
+        l.nen = format_number(*year, u"0000"_s);
+        l.tuki = format_number(*month, u"00"_s);
         return;
     }
-    errors.push_back(
-        {l.path(kSettingsFile), 92,
-         QStringLiteral("開いていた月「%1年%2月」が正しくありません").arg(l.nen, l.tuki)});
-    l.nen = format_number(today.year(), QStringLiteral("0000"));
-    l.tuki = format_number(today.month(), QStringLiteral("00"));
+    errors.push_back({l.path(kSettingsFile), 92,
+                      u"開いていた月「%1年%2月」が正しくありません"_s.arg(l.nen, l.tuki)});
+    l.nen = format_number(today.year(), u"0000"_s);
+    l.tuki = format_number(today.month(), u"00"_s);
 }
 
 } // namespace
@@ -42,7 +43,7 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
         ini = settings_read(l);
     }
     if (ini.missing)
-        errors.push_back({l.path(kSettingsFile), 0, QStringLiteral("開けませんでした")});
+        errors.push_back({l.path(kSettingsFile), 0, u"開けませんでした"_s});
     // Kept as it stands; a first start works on the defaults in memory.
     if (ini.unreadable && l.himoku[0].no.isEmpty())
         set_default_settings(l, today);
@@ -60,7 +61,7 @@ FileErrors ledger_load(Ledger& l, const QDate& today) {
         l.ledger_reset_month();
         l.ini_header = kSignature;
         l.dat_header = kSignature;
-        errors.push_back({l.month_file_path(), 0, QStringLiteral("開けませんでした")});
+        errors.push_back({l.month_file_path(), 0, u"開けませんでした"_s});
     }
     append(errors, dat.errors);
     return errors;

@@ -5,6 +5,8 @@
 #include "ledger/line_file.h"
 #include "ledger/values.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 OtherMonth read_other_month(const QString& path) {
@@ -18,7 +20,7 @@ OtherMonth read_other_month(const QString& path) {
     if (file.unreadable)
         return m;
     if (file.lines.isEmpty()) {
-        m.errors.push_back({path, 1, QStringLiteral("ファイルが空です")});
+        m.errors.push_back({path, 1, u"ファイルが空です"_s});
         return m;
     }
     m.undecodable = file.errors.size();
@@ -37,7 +39,7 @@ OtherMonth read_other_month(const QString& path) {
         fields = 5;
         auto v = header_version(file.lines.first());
         if (!v)
-            m.errors.push_back({path, 1, QStringLiteral("版数が読めません")});
+            m.errors.push_back({path, 1, u"版数が読めません"_s});
         in.skip(2 * ((v && *v < 2.4) ? 10 : kSaifuCount));
     }
     m.first_entry_line = in.line_no();
@@ -49,7 +51,7 @@ OtherMonth read_other_month(const QString& path) {
             *f[got] = *in.next(m.errors);
         if (got < fields) {
             m.errors.push_back(
-                {path, in.line_no(), QStringLiteral("ファイルが収支データの途中で終わっています")});
+                {path, in.line_no(), u"ファイルが収支データの途中で終わっています"_s});
             if (got < 3)
                 break;
         }
@@ -65,8 +67,8 @@ YearMonth previous_month(const QString& nen, const QString& tuki) {
     const int y = whole_number_in(nen, 0, 9999).value_or(0);
     const int mo = whole_number_in(tuki, 0, 99).value_or(0);
     if (mo == 1)
-        return {format_number(y - 1, QStringLiteral("0000")), QStringLiteral("12")};
-    return {nen, format_number(mo - 1, QStringLiteral("00"))};
+        return {format_number(y - 1, u"0000"_s), u"12"_s};
+    return {nen, format_number(mo - 1, u"00"_s)};
 }
 
 } // namespace kanvelo
@@ -76,7 +78,7 @@ namespace kanvelo {
 CarryOver carry_over_balance(const Ledger& l, int wallet) {
     CarryOver r;
     const YearMonth prev = previous_month(l.nen, l.tuki);
-    r.path = l.path(u'~' + prev.nen + prev.tuki + QStringLiteral(".dat"));
+    r.path = l.path(u'~' + prev.nen + prev.tuki + u".dat"_s);
     OtherMonth m = read_other_month(r.path);
     if (m.missing) {
         r.status = CarryOver::Status::Missing;
@@ -91,7 +93,7 @@ CarryOver carry_over_balance(const Ledger& l, int wallet) {
         const auto w = saifu_slot(s.saifu_no);
         if (!w) {
             r.errors.push_back(
-                {r.path, 0, QStringLiteral("財布の番号「%1」が正しくありません").arg(s.saifu_no)});
+                {r.path, 0, u"財布の番号「%1」が正しくありません"_s.arg(s.saifu_no)});
             continue;
         }
         if (*w != wallet)
@@ -100,8 +102,8 @@ CarryOver carry_over_balance(const Ledger& l, int wallet) {
         const auto k = amount_value(s.kingaku);
         if (!c || !k) {
             r.errors.push_back({r.path, 0,
-                                QStringLiteral("収支データ「%1 %2 %3」が正しくありません")
-                                    .arg(s.hiduke, s.himoku_no, s.kingaku)});
+                                u"収支データ「%1 %2 %3」が正しくありません"_s.arg(
+                                    s.hiduke, s.himoku_no, s.kingaku)});
             continue;
         }
         const HimokuRec& h = m.himoku[*c];

@@ -5,6 +5,8 @@
 #include "ledger/line_file.h"
 #include "ledger/values.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -31,9 +33,7 @@ constexpr const char16_t* kDefaultWallets[kSaifuCount] = {
     u"その他５",   u"その他６",     u"その他７",       u"その他８",       u"その他９",
 };
 
-const QStringList kSpareLines = {QStringLiteral("spare1"), QStringLiteral("spare2"),
-                                 QStringLiteral("spare3"), QStringLiteral("spare4"),
-                                 QStringLiteral("spare5")};
+const QStringList kSpareLines = {u"spare1"_s, u"spare2"_s, u"spare3"_s, u"spare4"_s, u"spare5"_s};
 
 // Three-line category blocks: no, name, kubun. Budgets come from the month file.
 bool read_categories(Ledger& l, LineCursor& in, FileErrors& errors) {
@@ -68,7 +68,7 @@ void read_headerless(Ledger& l, LineCursor& in, FileErrors& errors) {
     for (int w = 0; w < kSaifuCount; ++w)
         l.saifu[w].no = number_form(w + 1);
     set_default_wallets(l, 10);
-    l.himoku[29].name = QStringLiteral("財布<=>口座");
+    l.himoku[29].name = u"財布<=>口座"_s;
     l.himoku[29].kubun = number_form(-1);
     l.zeiritu = 5;
 }
@@ -128,7 +128,7 @@ ReadReport settings_read(Ledger& l) {
         return report;
     auto v = header_version(*header);
     if (!v)
-        errors.push_back({path, 1, QStringLiteral("版数が読めません")});
+        errors.push_back({path, 1, u"版数が読めません"_s});
     const double version = v.value_or(7.0);
     if (!read_wallets(l, in, version < 2.4 ? 10 : kSaifuCount, errors))
         return report;
@@ -142,8 +142,8 @@ ReadReport settings_read(Ledger& l) {
     if (auto r = to_number(*rate))
         l.zeiritu = *r;
     else
-        errors.push_back({path, in.line_no() - 1,
-                          QStringLiteral("消費税率「%1」が数字ではありません").arg(*rate)});
+        errors.push_back(
+            {path, in.line_no() - 1, u"消費税率「%1」が数字ではありません"_s.arg(*rate)});
     for (int s = 0; s < 5; ++s)
         if (!in.next(errors))
             break;
@@ -164,8 +164,8 @@ void set_default_settings(Ledger& l, const QDate& today) {
     set_default_wallets(l);
     l.zeiritu = 5;
     l.ini_header = kSignature;
-    l.nen = format_number(today.year(), QStringLiteral("0000"));
-    l.tuki = format_number(today.month(), QStringLiteral("00"));
+    l.nen = format_number(today.year(), u"0000"_s);
+    l.tuki = format_number(today.month(), u"00"_s);
 }
 
 WriteResult settings_create(Ledger& l, const QDate& today) {
@@ -195,7 +195,7 @@ ReadReport window_file_read(Ledger& l) {
         if (auto x = number_in(*v, -kTwipsLimit, kTwipsLimit))
             *n = *x;
         else
-            errors.push_back({path, line, QStringLiteral("「%1」は使えない値です").arg(*v)});
+            errors.push_back({path, line, u"「%1」は使えない値です"_s.arg(*v)});
     }
     const int state_line = in.line_no();
     auto state = in.next(errors);
@@ -205,8 +205,7 @@ ReadReport window_file_read(Ledger& l) {
         l.win_state = *x;
     else
         errors.push_back(
-            {path, state_line,
-             QStringLiteral("ウィンドウの状態「%1」は0から2の数ではありません").arg(*state)});
+            {path, state_line, u"ウィンドウの状態「%1」は0から2の数ではありません"_s.arg(*state)});
     for (QString& spare : l.ini2_spare) {
         auto v = in.next(errors);
         if (!v)

@@ -5,14 +5,16 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 bool is_stray_temporary_name(const QString& name) {
     // The program's files, then the six characters the save adds.
     static const QRegularExpression pattern(
-        QStringLiteral("^(kanvelo2?\\.ini|~\\d{6}\\.dat|~\\d{6}\\.dat\\.damaged\\d*|~\\d{6}\\.tab|"
-                       "日記\\d{4}\\.dat|total\\.csv|TOTAL\\.CSV|sisan\\.dat|m\\d{7}\\.txt)"
-                       "\\.[A-Za-z0-9]{6}$"));
+        u"^(kanvelo2?\\.ini|~\\d{6}\\.dat|~\\d{6}\\.dat\\.damaged\\d*|~\\d{6}\\.tab|"
+        "日記\\d{4}\\.dat|total\\.csv|TOTAL\\.CSV|sisan\\.dat|m\\d{7}\\.txt)"
+        "\\.[A-Za-z0-9]{6}$"_s);
     return pattern.match(name).hasMatch();
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -36,7 +38,7 @@ QString rounded_digits(double value, int decimals, bool* negative) {
     if (point <= 0) {
         // Everything is below the rounding position.
         bool up = point == 0 && mant.at(0).digitValue() >= 5;
-        digits = up ? QStringLiteral("1") : QStringLiteral("0");
+        digits = up ? u"1"_s : u"0"_s;
     } else if (point >= mant.size()) {
         digits = mant + QString(point - mant.size(), u'0');
     } else {
@@ -190,7 +192,7 @@ QString format_number(double value, const QString& pattern) {
         int_part = QString(zeros - int_part.size(), u'0') + int_part;
     if (grouped)
         int_part = group_thousands(int_part);
-    QString out = negative ? QStringLiteral("-") : QString();
+    QString out = negative ? u"-"_s : QString();
     out += int_part;
     if (decimals > 0)
         out += u'.' + frac;
@@ -211,7 +213,7 @@ QString format_value(const QString& text, const QString& pattern) {
 
 QString plain_number(double value) {
     if (value == 0 || !std::isfinite(value))
-        return QStringLiteral("0");
+        return u"0"_s;
     // 15 significant digits, always written out in plain digits so that the
     // leading-number parse reads the same value back.
     char buf[64];
@@ -225,7 +227,7 @@ QString plain_number(double value) {
         digits.chop(1);
     QString out;
     if (exp < 0) {
-        out = QStringLiteral("0.") + QString(-exp - 1, u'0') + digits;
+        out = u"0."_s + QString(-exp - 1, u'0') + digits;
     } else if (digits.size() <= exp + 1) {
         out = digits + QString(exp + 1 - digits.size(), u'0');
     } else {
@@ -236,7 +238,7 @@ QString plain_number(double value) {
 
 QString number_form(double value) {
     QString digits = plain_number(std::fabs(value));
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + u' ';
+    return (value < 0 ? u"-"_s : u" "_s) + digits + u' ';
 }
 
 } // namespace kanvelo

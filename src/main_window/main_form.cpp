@@ -148,11 +148,11 @@ QString contact_code(const FileErrors& errors) {
     const FileError& e = errors.front();
     QString code = e.file_name();
     if (e.line > 0)
-        code += QStringLiteral(" %1行目").arg(e.line);
+        code += u" %1行目"_s.arg(e.line);
     if (!e.detail.isEmpty())
-        code += QStringLiteral("：") + e.detail;
+        code += u"："_s + e.detail;
     if (errors.size() > 1)
-        code += QStringLiteral("、ほか%1件").arg(errors.size() - 1);
+        code += u"、ほか%1件"_s.arg(errors.size() - 1);
     return code;
 }
 
@@ -464,7 +464,7 @@ void Main_Form::fill_grids() {
         const HimokuRec& h = ledger_.himoku[n - 1];
         grid2_->set_text(n, 0, QString::number(n));
         grid2_->set_text(n, 1, h.name);
-        grid2_->set_text(n, 2, format_number(h.jisseki, QStringLiteral("#,##0")));
+        grid2_->set_text(n, 2, format_number(h.jisseki, u"#,##0"_s));
     }
     category_columns_refresh();
 }
@@ -524,8 +524,7 @@ void Main_Form::new_entry_refresh() {
     totals_display_refresh();
     const int c = ledger_.category_index(ledger_.syusi[e].himoku_no);
     if (c >= 0)
-        grid2_->set_text(c + 1, 2,
-                         format_number(ledger_.himoku[c].jisseki, QStringLiteral("#,##0")));
+        grid2_->set_text(c + 1, 2, format_number(ledger_.himoku[c].jisseki, u"#,##0"_s));
     category_columns_refresh();
 }
 
@@ -667,10 +666,8 @@ bool Main_Form::write_files() {
 
 void Main_Form::report_save_failure(const FileError& e) {
     show_message(this,
-                 QStringLiteral(
-                     "「%1」を保存できませんでした。\n%2\n\n入力したデータはそのまま残っています。"
-                     "保存先を確かめてから、もう一度保存して下さい。")
-                     .arg(e.file_name(), e.message()),
+                 u"「%1」を保存できませんでした。\n%2\n\n入力したデータはそのまま残っています。"
+                 "保存先を確かめてから、もう一度保存して下さい。"_s.arg(e.file_name(), e.message()),
                  QString(), MsgIcon::Exclamation);
 }
 

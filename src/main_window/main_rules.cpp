@@ -3,21 +3,23 @@
 #include "ledger/guards.h"
 #include "ledger/values.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
-const QString kAmount = QStringLiteral("#,##0");
-const QString kShare = QStringLiteral("#,##0.0");
+const QString kAmount = u"#,##0"_s;
+const QString kShare = u"#,##0.0"_s;
 
 QString share(double part, double total) {
     if (total == 0)
-        return QStringLiteral("0.0");
+        return u"0.0"_s;
     return format_number(100.0 * part / total, kShare);
 }
 } // namespace
 
 QString main_title(const Ledger& l) {
-    return QStringLiteral("家計簿ぽるる（") + l.nen + u'年' + l.tuki + QStringLiteral("月）");
+    return u"家計簿ぽるる（"_s + l.nen + u'年' + l.tuki + u"月）"_s;
 }
 
 QString entry_row_text(const Ledger& l, int i, bool format_amount) {

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -44,50 +46,50 @@ std::optional<int> open_month_value(const QString& text) {
 }
 
 OpenForm::OpenForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
-    setObjectName(QStringLiteral("open_form"));
+    setObjectName(u"open_form"_s);
     build();
     load();
 }
 
 void OpenForm::build() {
-    setWindowTitle(QStringLiteral("別の月の家計簿を開きます"));
+    setWindowTitle(u"別の月の家計簿を開きます"_s);
 
     open_nen_ = new QLineEdit(this);
-    open_nen_->setObjectName(QStringLiteral("open_nen"));
+    open_nen_->setObjectName(u"open_nen"_s);
     open_nen_->setAlignment(Qt::AlignRight);
     open_nen_->setMaxLength(4);
     place_twips(open_nen_, 480, 420, 1020, 390);
 
     open_nen_vscroll_ = new Spinner(kYearMin, kYearMax, this);
-    open_nen_vscroll_->setObjectName(QStringLiteral("open_nen_vscroll"));
+    open_nen_vscroll_->setObjectName(u"open_nen_vscroll"_s);
     place_twips(open_nen_vscroll_, 1500, 360, 255, 510);
 
-    auto* label1 = new QLabel(QStringLiteral("年"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label1 = new QLabel(u"年"_s, this);
+    label1->setObjectName(u"Label1"_s);
     label1->setBuddy(open_nen_);
     place_twips(label1, 1860, 435, 360, 360);
 
     open_tuki_ = new QLineEdit(this);
-    open_tuki_->setObjectName(QStringLiteral("open_tuki"));
+    open_tuki_->setObjectName(u"open_tuki"_s);
     open_tuki_->setAlignment(Qt::AlignRight);
     open_tuki_->setMaxLength(2);
     place_twips(open_tuki_, 2460, 420, 600, 390);
 
     open_tuki_vscroll_ = new Spinner(1, 12, this);
-    open_tuki_vscroll_->setObjectName(QStringLiteral("open_tuki_vscroll"));
+    open_tuki_vscroll_->setObjectName(u"open_tuki_vscroll"_s);
     place_twips(open_tuki_vscroll_, 3060, 360, 255, 510);
 
-    auto* label2 = new QLabel(QStringLiteral("月"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
+    auto* label2 = new QLabel(u"月"_s, this);
+    label2->setObjectName(u"Label2"_s);
     label2->setBuddy(open_tuki_);
     place_twips(label2, 3420, 435, 360, 360);
 
-    open_hiraku_ = new QPushButton(QStringLiteral("開く"), this);
-    open_hiraku_->setObjectName(QStringLiteral("open_hiraku"));
+    open_hiraku_ = new QPushButton(u"開く"_s, this);
+    open_hiraku_->setObjectName(u"open_hiraku"_s);
     place_twips(open_hiraku_, 480, 1200, 1440, 450);
 
-    open_yame_ = new QPushButton(QStringLiteral("取りやめ"), this);
-    open_yame_->setObjectName(QStringLiteral("open_yame"));
+    open_yame_ = new QPushButton(u"取りやめ"_s, this);
+    open_yame_->setObjectName(u"open_yame"_s);
     place_twips(open_yame_, 2160, 1200, 1620, 450);
 
     resize_twips(this, 4260, 2040);
@@ -135,23 +137,23 @@ void OpenForm::refuse(QLineEdit* box, const QString& message) {
 void OpenForm::hiraku() {
     const std::optional<int> year = open_year_value(open_nen_->text());
     if (!year) {
-        refuse(open_nen_, QStringLiteral("年は1900から3000までの数字で入力して下さいね。"));
+        refuse(open_nen_, u"年は1900から3000までの数字で入力して下さいね。"_s);
         return;
     }
     const std::optional<int> month = open_month_value(open_tuki_->text());
     if (!month) {
-        refuse(open_tuki_, QStringLiteral("月は1から12までの数字で入力して下さいね。"));
+        refuse(open_tuki_, u"月は1から12までの数字で入力して下さいね。"_s);
         return;
     }
-    ledger_.nen = format_number(*year, QStringLiteral("0000"));
-    ledger_.tuki = format_number(*month, QStringLiteral("00"));
+    ledger_.nen = format_number(*year, u"0000"_s);
+    ledger_.tuki = format_number(*month, u"00"_s);
     chosen_ = true;
     accept();
 }
 
 void OpenForm::reject() {
-    ledger_.nen = format_number(stored_nen_, QStringLiteral("0000"));
-    ledger_.tuki = format_number(stored_tuki_, QStringLiteral("00"));
+    ledger_.nen = format_number(stored_nen_, u"0000"_s);
+    ledger_.tuki = format_number(stored_tuki_, u"00"_s);
     QDialog::reject();
 }
 

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
@@ -24,13 +26,12 @@ struct KurikosiTest : ::testing::Test {
     QLineEdit tekiyo;
     void SetUp() override {
         init_default_ledger(*l, dir);
-        l->nen = QStringLiteral("2005");
-        l->tuki = QStringLiteral("01");
-        kingaku.setText(QStringLiteral("typed"));
+        l->nen = u"2005"_s;
+        l->tuki = u"01"_s;
+        kingaku.setText(u"typed"_s);
         modals.next([](QDialog& d) {
             EXPECT_EQ(d.objectName(), u"kurikosi_form");
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")),
-                              Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
         });
     }
 };
@@ -38,10 +39,8 @@ struct KurikosiTest : ::testing::Test {
 } // namespace
 
 TEST_F(KurikosiTest, FillsAmountAndDescriptionFromTheWalletsClosingBalance) {
-    dir.write_lines(QStringLiteral("~200412.dat"),
-                    month_file_with({{QStringLiteral("20041225"), QStringLiteral("2"),
-                                      QStringLiteral("139,500"), QStringLiteral("給料"),
-                                      QStringLiteral(" 0 ")}}));
+    dir.write_lines(u"~200412.dat"_s,
+                    month_file_with({{u"20041225"_s, u"2"_s, u"139,500"_s, u"給料"_s, u" 0 "_s}}));
     EXPECT_TRUE(kurikosi(nullptr, *l, 0, &kingaku, &tekiyo));
     EXPECT_EQ(kingaku.text(), u"139,500");
     EXPECT_EQ(tekiyo.text(), u"【繰越】現金");
@@ -50,12 +49,11 @@ TEST_F(KurikosiTest, FillsAmountAndDescriptionFromTheWalletsClosingBalance) {
 TEST_F(KurikosiTest, MissingFileShowsNoDataAndInsistingShowsKudoi) {
     modals.next([](QDialog& d) {
         EXPECT_EQ(d.objectName(), u"nofile_form");
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("nofile_situkoi")),
-                          Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"nofile_situkoi"_s), Qt::LeftButton);
     });
     modals.next([](QDialog& d) {
         EXPECT_EQ(d.objectName(), u"situkoi_form");
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("situkoi_ok")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"situkoi_ok"_s), Qt::LeftButton);
     });
     EXPECT_FALSE(kurikosi(nullptr, *l, 0, &kingaku, &tekiyo));
     EXPECT_EQ(modals.unexpected(), 0);
@@ -66,18 +64,16 @@ TEST_F(KurikosiTest, MissingFileShowsNoDataAndInsistingShowsKudoi) {
 TEST_F(KurikosiTest, OldFormatFileIsRefusedWithItsMessage) {
     QStringList lines = month_file_with({});
     lines.removeFirst();
-    dir.write_lines(QStringLiteral("~200412.dat"), lines.mid(0, 150));
+    dir.write_lines(u"~200412.dat"_s, lines.mid(0, 150));
     EXPECT_FALSE(kurikosi(nullptr, *l, 0, &kingaku, &tekiyo));
-    ASSERT_EQ(messages.texts(),
-              QStringList{QStringLiteral("先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません")});
+    ASSERT_EQ(messages.texts(), QStringList{u"先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"_s});
     EXPECT_EQ(messages.messages().front().icon, MsgIcon::Exclamation);
     EXPECT_EQ(kingaku.text(), u"typed");
 }
 
 TEST_F(KurikosiTest, DamagedFileShowsTheUnexpectedErrorWindow) {
-    dir.write_lines(QStringLiteral("~200412.dat"),
-                    month_file_with({{QStringLiteral("20041225"), QStringLiteral("2"),
-                                      QStringLiteral("十万"), QString(), QStringLiteral("0")}}));
+    dir.write_lines(u"~200412.dat"_s,
+                    month_file_with({{u"20041225"_s, u"2"_s, u"十万"_s, QString(), u"0"_s}}));
     modals.next([](QDialog& d) {
         EXPECT_EQ(d.objectName(), u"debugwindow");
         d.close();

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 namespace {
 
@@ -48,25 +50,25 @@ TEST_F(HelpCommands, MissingManualIsReportedAndNothingIsOpened) {
     EXPECT_TRUE(shell.opened.isEmpty());
     ASSERT_EQ(messages.messages().size(), 1u);
     const Message& m = messages.messages().front();
-    EXPECT_EQ(m.text, QStringLiteral("PORO.DOCファイルが見つかりませんでした。"));
-    EXPECT_EQ(m.title, QStringLiteral("使い方を表示できません"));
+    EXPECT_EQ(m.text, u"PORO.DOCファイルが見つかりませんでした。"_s);
+    EXPECT_EQ(m.title, u"使い方を表示できません"_s);
     EXPECT_EQ(m.icon, MsgIcon::Critical);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
 }
 
 TEST_F(HelpCommands, ManualInTheFolderIsHandedToTheDesktopWhateverItsResult) {
-    folder.write_bytes(QStringLiteral("poro.doc"), "manual");
+    folder.write_bytes(u"poro.doc"_s, "manual");
     FakeShell shell(2);
     show_manual(nullptr, *ledger);
-    EXPECT_EQ(shell.opened, QStringList{folder.file(QStringLiteral("poro.doc"))});
+    EXPECT_EQ(shell.opened, QStringList{folder.file(u"poro.doc"_s)});
     EXPECT_TRUE(messages.messages().empty());
 }
 
 TEST_F(HelpCommands, ManualIsFoundUnderItsUpperCaseName) {
-    folder.write_bytes(QStringLiteral("PORO.DOC"), "manual");
+    folder.write_bytes(u"PORO.DOC"_s, "manual");
     FakeShell shell;
     show_manual(nullptr, *ledger);
-    EXPECT_EQ(shell.opened, QStringList{folder.file(QStringLiteral("PORO.DOC"))});
+    EXPECT_EQ(shell.opened, QStringList{folder.file(u"PORO.DOC"_s)});
     EXPECT_TRUE(messages.messages().empty());
 }
 
@@ -78,9 +80,9 @@ TEST_F(HelpCommands, MakerPageNotFoundBeepsAndAsksToGetOnline) {
     EXPECT_EQ(beep_count_for_tests(), beeps + 1);
     ASSERT_EQ(messages.messages().size(), 1u);
     const Message& m = messages.messages().front();
-    EXPECT_EQ(m.text, QStringLiteral("インターネットに接続する環境を整えてから\r"
-                                     "もう一度お試し下さい。"));
-    EXPECT_EQ(m.title, QStringLiteral("インターネットにアクセスできません。"));
+    EXPECT_EQ(m.text, u"インターネットに接続する環境を整えてから\r"
+                      "もう一度お試し下さい。"_s);
+    EXPECT_EQ(m.title, u"インターネットにアクセスできません。"_s);
     EXPECT_EQ(m.icon, MsgIcon::None);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
 }
@@ -93,12 +95,12 @@ TEST_F(HelpCommands, AuthorPageNotFoundBeepsAndPointsToTheMakersPage) {
     EXPECT_EQ(beep_count_for_tests(), beeps + 1);
     ASSERT_EQ(messages.messages().size(), 1u);
     const Message& m = messages.messages().front();
-    EXPECT_EQ(m.text, QStringLiteral("インターネットに接続する環境を整えてから\r"
-                                     "もう一度お試し下さい。\r"
-                                     "\r"
-                                     "モルテアホームページでは、ぽるるをはじめ\r"
-                                     "最新のモルテアソフトがダウンロードできます。"));
-    EXPECT_EQ(m.title, QStringLiteral("モルテアホームページにアクセスできません。"));
+    EXPECT_EQ(m.text, u"インターネットに接続する環境を整えてから\r"
+                      "もう一度お試し下さい。\r"
+                      "\r"
+                      "モルテアホームページでは、ぽるるをはじめ\r"
+                      "最新のモルテアソフトがダウンロードできます。"_s);
+    EXPECT_EQ(m.title, u"モルテアホームページにアクセスできません。"_s);
     EXPECT_EQ(m.icon, MsgIcon::None);
 }
 

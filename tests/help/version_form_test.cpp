@@ -12,20 +12,22 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 namespace {
 
 QPushButton* ok_button(QDialog& form) {
-    return form.findChild<QPushButton*>(QStringLiteral("Version_OK"));
+    return form.findChild<QPushButton*>(u"Version_OK"_s);
 }
 QTimer* timer1(QDialog& form) {
-    return form.findChild<QTimer*>(QStringLiteral("Timer1"));
+    return form.findChild<QTimer*>(u"Timer1"_s);
 }
 
 TEST(VersionForm, DrawsBothPicturesAndFitsItsTexts) {
     VersionForm form;
-    auto* image1 = form.findChild<QLabel*>(QStringLiteral("Image1"));
-    auto* picture1 = form.findChild<QLabel*>(QStringLiteral("Picture1"));
+    auto* image1 = form.findChild<QLabel*>(u"Image1"_s);
+    auto* picture1 = form.findChild<QLabel*>(u"Picture1"_s);
     ASSERT_TRUE(image1 && picture1);
     EXPECT_EQ(image1->pixmap().size(), QSize(198, 96));
     EXPECT_FALSE(picture1->pixmap().isNull());
@@ -43,7 +45,7 @@ TEST(VersionForm, FromTheMenuItWaitsForOk) {
         QTest::mouseClick(ok_button(form), Qt::LeftButton);
     });
     show_version(nullptr);
-    EXPECT_EQ(driver.opened(), QStringList{QStringLiteral("Version_form")});
+    EXPECT_EQ(driver.opened(), QStringList{u"Version_form"_s});
     EXPECT_EQ(driver.unexpected(), 0);
 }
 

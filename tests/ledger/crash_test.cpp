@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
@@ -22,7 +24,7 @@ QByteArray month_bytes(char version) {
     MemoryFiles files;
     use_memory_files_for_tests(&files);
     auto l = std::make_unique<Ledger>();
-    fill_loop_month(*l, QStringLiteral("/loop/"), version);
+    fill_loop_month(*l, u"/loop/"_s, version);
     month_file_write(*l);
     use_memory_files_for_tests(nullptr);
     return files.value(l->month_file_path());
@@ -43,7 +45,7 @@ TEST(CrashTest, AKilledSaveLeavesOneWholeMonthAndNoStrayFileAfterCleanUp) {
     const QByteArray b = month_bytes('B');
     ASSERT_NE(a, b);
     TempFolder dir;
-    const QString month = dir.file(QStringLiteral("~200403.dat"));
+    const QString month = dir.file(u"~200403.dat"_s);
     const quint32 seed = QRandomGenerator::global()->generate();
     QRandomGenerator random(seed);
 
@@ -62,7 +64,7 @@ TEST(CrashTest, AKilledSaveLeavesOneWholeMonthAndNoStrayFileAfterCleanUp) {
         QThread::usleep(random.bounded(1000, 40000));
         ::kill(pid_t(loop.processId()), SIGKILL);
         loop.waitForFinished();
-        const QByteArray now = dir.read_bytes(QStringLiteral("~200403.dat"));
+        const QByteArray now = dir.read_bytes(u"~200403.dat"_s);
         if (now != a && now != b)
             ++partial;
         stray_removed += int(
@@ -91,7 +93,7 @@ TEST(StrayFiles, OnlyTheProgramsOwnOldTemporaryFilesAreRemoved) {
     TempFolder dir;
     for (const auto& c : cases)
         dir.write_bytes(QString::fromUtf8(c.name), "x");
-    dir.write_bytes(QStringLiteral("日記2004.dat.a1b2c3"), "x");
+    dir.write_bytes(u"日記2004.dat.a1b2c3"_s, "x");
     // A temporary file newer than the start is a save of this run: kept.
     const QStringList removed =
         remove_stray_temporaries(dir.path(), QDateTime::currentDateTime().addSecs(-60));
@@ -99,5 +101,5 @@ TEST(StrayFiles, OnlyTheProgramsOwnOldTemporaryFilesAreRemoved) {
     remove_stray_temporaries(dir.path(), QDateTime::currentDateTime().addSecs(1));
     for (const auto& c : cases)
         EXPECT_EQ(dir.exists(QString::fromUtf8(c.name)), !c.removed) << c.name;
-    EXPECT_FALSE(dir.exists(QStringLiteral("日記2004.dat.a1b2c3")));
+    EXPECT_FALSE(dir.exists(u"日記2004.dat.a1b2c3"_s));
 }

@@ -9,13 +9,15 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
 namespace {
 
-const QString kMarch = QStringLiteral("~200403.dat");
-const QString kKept = QStringLiteral("~200403.dat.damaged");
+const QString kMarch = u"~200403.dat"_s;
+const QString kKept = u"~200403.dat.damaged"_s;
 
 struct DamagedMonth : ::testing::Test {
     TempFolder dir;
@@ -28,8 +30,7 @@ struct DamagedMonth : ::testing::Test {
     void load(const QByteArray& month, const QStringList& others = {}) {
         for (const QString& f : QDir(dir.path()).entryList(QDir::Files))
             QFile::remove(dir.file(f));
-        dir.write_lines(kSettingsFile,
-                        settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+        dir.write_lines(kSettingsFile, settings_file_for(u"2004"_s, u"03"_s));
         for (const QString& f : others)
             dir.write_bytes(f, "earlier copy");
         dir.write_bytes(kMarch, month);
@@ -57,16 +58,16 @@ TEST_F(DamagedMonth, EveryKindOfProblemKeepsTheOriginalOnceAtTheFirstSave) {
         load(damaged);
         EXPECT_EQ(l.damaged_copy_name, kKept);
         EXPECT_FALSE(dir.exists(kKept)); // loading alone changes nothing
-        l.himoku[2].name = QStringLiteral("直した");
+        l.himoku[2].name = u"直した"_s;
         ASSERT_FALSE(ledger_save_month(l));
         EXPECT_EQ(dir.read_bytes(kKept), damaged);
-        EXPECT_TRUE(dir.read_lines(kMarch).contains(QStringLiteral("直した")));
+        EXPECT_TRUE(dir.read_lines(kMarch).contains(u"直した"_s));
 
-        l.himoku[2].name = QStringLiteral("もう一度");
+        l.himoku[2].name = u"もう一度"_s;
         ASSERT_FALSE(ledger_save_month(l));
         EXPECT_EQ(dir.read_bytes(kKept), damaged);
         EXPECT_EQ(file_count(), 3);
-        EXPECT_TRUE(dir.read_lines(kMarch).contains(QStringLiteral("もう一度")));
+        EXPECT_TRUE(dir.read_lines(kMarch).contains(u"もう一度"_s));
     }
     // A clean month makes no copy.
     load(cp932_bytes(plain));
@@ -101,7 +102,7 @@ TEST_F(DamagedMonth, WhenTheCopyCannotBeMadeTheSaveStopsAndTriesAgainNextTime) {
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->path, dir.file(kMarch));
     EXPECT_TRUE(r->detail.contains(kKept));
-    EXPECT_TRUE(r->detail.contains(QStringLiteral("ディスクがいっぱい")));
+    EXPECT_TRUE(r->detail.contains(u"ディスクがいっぱい"_s));
     EXPECT_EQ(dir.read_bytes(kMarch), text_for_amount);
     EXPECT_FALSE(dir.exists(kKept));
 

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
@@ -39,11 +41,11 @@ TEST(Guards, AmountsTheTotalsCannotHoldExactlyAreRefused) {
         QString text;
         std::optional<double> value;
     } cases[] = {
-        {QStringLiteral("-2,500"), -2500},
-        {QStringLiteral("999,999,999,999,999"), 999999999999999.0},
-        {QStringLiteral("1,000,000,000,000,000"), {}},
-        {QStringLiteral("-1000000000000000"), {}},
-        {QStringLiteral("abc"), {}},
+        {u"-2,500"_s, -2500},
+        {u"999,999,999,999,999"_s, 999999999999999.0},
+        {u"1,000,000,000,000,000"_s, {}},
+        {u"-1000000000000000"_s, {}},
+        {u"abc"_s, {}},
         {QString(), {}},
         {QString(400, u'9'), {}},
     };
@@ -57,7 +59,7 @@ TEST(Guards, NumbersThatAreNotFiniteAreShownAsZero) {
           std::numeric_limits<double>::quiet_NaN()}) {
         for (const char16_t* p : {u"#,##0", u"#,##0.0", u"0.000", u"00"})
             EXPECT_EQ(to_number(format_number(v, QString::fromUtf16(p))), 0.0);
-        EXPECT_EQ(format_number(v, QStringLiteral("#,###")), QString());
+        EXPECT_EQ(format_number(v, u"#,###"_s), QString());
     }
 }
 
@@ -65,32 +67,30 @@ TEST(Guards, HugeAmountInAMonthIsReportedCountsNothingAndIsWrittenBackAsHeld) {
     TempFolder dir;
     Ledger l;
     init_default_ledger(l, dir);
-    l.nen = QStringLiteral("2004");
-    l.tuki = QStringLiteral("03");
+    l.nen = u"2004"_s;
+    l.tuki = u"03"_s;
     QStringList lines = month_file_with({entry("20040301", "12", "1000000000000000", "a", "0"),
                                          entry("20040302", "12", "500", "b", "0")});
-    lines[5 * 11 + 3] = QStringLiteral("2000000000000000"); // budget of category 12
-    dir.write_lines(QStringLiteral("~200403.dat"), lines);
-    const QByteArray before = dir.read_bytes(QStringLiteral("~200403.dat"));
+    lines[5 * 11 + 3] = u"2000000000000000"_s; // budget of category 12
+    dir.write_lines(u"~200403.dat"_s, lines);
+    const QByteArray before = dir.read_bytes(u"~200403.dat"_s);
     ReadReport r = month_file_read(l);
     ASSERT_EQ(r.errors.size(), 2u);
     EXPECT_EQ(r.errors.at(0).line, 5 * 11 + 3 + 1);
     EXPECT_EQ(r.errors.at(1).line, 182);
-    EXPECT_TRUE(r.errors.at(1).detail.contains(QStringLiteral("大きすぎ")));
+    EXPECT_TRUE(r.errors.at(1).detail.contains(u"大きすぎ"_s));
     EXPECT_EQ(l.sisyutu_goukei, 500);
     EXPECT_EQ(l.saifu[0].zankin, -500);
     EXPECT_EQ(l.yosan_sisyutu_goukei, 0);
     ASSERT_FALSE(month_file_write(l));
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("~200403.dat")), before);
+    EXPECT_EQ(dir.read_bytes(u"~200403.dat"_s), before);
 }
 
 TEST(Guards, WindowFileValuesOutOfRangeAreReportedAndNotUsed) {
     TempFolder dir;
     Ledger l;
     l.app_path = dir.path();
-    QStringList lines{QStringLiteral("99999999999"), QStringLiteral(" 9615 "),
-                      QStringLiteral("-1e3"), QStringLiteral(" 450 "),
-                      QStringLiteral("99999999999")};
+    QStringList lines{u"99999999999"_s, u" 9615 "_s, u"-1e3"_s, u" 450 "_s, u"99999999999"_s};
     dir.write_lines(kWindowFile, lines + QStringList(5, QString()));
     ReadReport r = window_file_read(l);
     ASSERT_EQ(r.errors.size(), 3u);

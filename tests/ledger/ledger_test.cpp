@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 
 namespace {
@@ -37,8 +39,8 @@ TEST_F(LedgerTest, ApplyingAnAmountWithSeparatorsAddsItsValue) {
 }
 
 TEST_F(LedgerTest, KindOneWithBlanksIsIncomeAndAnyOtherKindIsExpense) {
-    l.himoku[6].kubun = QStringLiteral("  1  ");
-    l.himoku[7].kubun = QStringLiteral("0");
+    l.himoku[6].kubun = u"  1  "_s;
+    l.himoku[7].kubun = u"0"_s;
     l.syusi_apply(add("20040301", "7", "100", "0"));
     l.syusi_apply(add("20040301", "8", "40", "0"));
     EXPECT_EQ(l.syunyu_goukei, 100);
@@ -61,7 +63,7 @@ TEST_F(LedgerTest, UnusableEntriesAddNothingAndSayWhy) {
     auto bad_amount = l.syusi_apply(add("20040301", "12", "abc", "0"));
     auto bad_wallet = l.syusi_apply(add("20040301", "12", "100", "15"));
     ASSERT_TRUE(bad_category && bad_amount && bad_wallet);
-    EXPECT_TRUE(bad_amount->contains(QStringLiteral("abc")));
+    EXPECT_TRUE(bad_amount->contains(u"abc"_s));
     // The wallet is unknown but the category total and the expense still count.
     EXPECT_EQ(l.himoku[11].jisseki, 100);
     EXPECT_EQ(l.sisyutu_goukei, 100);
@@ -93,10 +95,10 @@ TEST_F(LedgerTest, MonthRecalculationMatchesApplyingEveryEntry) {
 }
 
 TEST_F(LedgerTest, BudgetTotalsSkipEmptyBudgets) {
-    l.himoku[1].yosan_kingaku = QStringLiteral("250,000");
+    l.himoku[1].yosan_kingaku = u"250,000"_s;
     l.himoku[11].yosan_kingaku = QString();
-    l.himoku[12].yosan_kingaku = QStringLiteral("12,000");
-    l.himoku[13].yosan_kingaku = QStringLiteral("0");
+    l.himoku[12].yosan_kingaku = u"12,000"_s;
+    l.himoku[13].yosan_kingaku = u"0"_s;
     l.budget_totals_recalc();
     EXPECT_EQ(l.yosan_syunyu_goukei, 250000);
     EXPECT_EQ(l.yosan_sisyutu_goukei, 12000);
@@ -134,7 +136,7 @@ std::vector<double> from_scratch(const Ledger& l) {
 }
 
 SyusiRec rec(const char* himoku, const char* kingaku, const char* saifu) {
-    return {QStringLiteral("20040301"), QString::fromUtf8(himoku), QString::fromUtf8(kingaku),
+    return {u"20040301"_s, QString::fromUtf8(himoku), QString::fromUtf8(kingaku),
             QString::fromUtf8(himoku) + u'/' + QString::fromUtf8(kingaku),
             QString::fromUtf8(saifu)};
 }
@@ -157,8 +159,8 @@ constexpr int kKindCount = int(std::size(kKinds));
 struct LedgerOps : LedgerTest {
     void SetUp() override {
         LedgerTest::SetUp();
-        l.himoku[1].yosan_kingaku = QStringLiteral("250,000");
-        l.himoku[11].yosan_kingaku = QStringLiteral("12,000");
+        l.himoku[1].yosan_kingaku = u"250,000"_s;
+        l.himoku[11].yosan_kingaku = u"12,000"_s;
         l.budget_totals_recalc();
         for (const SyusiRec& s : kKinds) {
             EXPECT_EQ(l.add_entry(s), l.kensu);

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using kanvelo::testing::TempFolder;
 
@@ -24,18 +26,15 @@ TEST(LineFile, EndsLinesAtCrLfOrALoneCr) {
 
 TEST(LineFile, WritesEveryLineWithCrLf) {
     TempFolder dir;
-    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("x.dat")),
-                                 {QStringLiteral("家計簿"), QString(), QStringLiteral(" 5 ")}));
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")),
-              QByteArray("\x89\xc6\x8c\x76\x95\xeb\r\n\r\n 5 \r\n"));
+    ASSERT_FALSE(write_line_file(dir.file(u"x.dat"_s), {u"家計簿"_s, QString(), u" 5 "_s}));
+    EXPECT_EQ(dir.read_bytes(u"x.dat"_s), QByteArray("\x89\xc6\x8c\x76\x95\xeb\r\n\r\n 5 \r\n"));
 }
 
 TEST(LineFile, ReadsBackWhatItWrote) {
     TempFolder dir;
-    QStringList lines{QStringLiteral("①②Ⅰ㈱髙﨑"), QStringLiteral("ｱｲｳ半角"),
-                      QStringLiteral("~\\")};
-    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("x.dat")), lines));
-    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    QStringList lines{u"①②Ⅰ㈱髙﨑"_s, u"ｱｲｳ半角"_s, u"~\\"_s};
+    ASSERT_FALSE(write_line_file(dir.file(u"x.dat"_s), lines));
+    LineFile f = read_line_file(dir.file(u"x.dat"_s));
     EXPECT_FALSE(f.missing);
     EXPECT_TRUE(f.errors.empty());
     EXPECT_EQ(f.lines, lines);
@@ -101,23 +100,22 @@ TEST(LineFile, EncodingNeverSubstitutesSilently) {
 
 TEST(LineFile, RefusesAValueTheCodePageCannotHoldAndKeepsTheOldFile) {
     TempFolder dir;
-    const QString path = dir.file(QStringLiteral("x.dat"));
-    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
-    auto err =
-        write_line_file(path, {QStringLiteral("ok"), QString::fromUtf8("ランチ\xf0\x9f\x8d\x99")});
+    const QString path = dir.file(u"x.dat"_s);
+    ASSERT_FALSE(write_line_file(path, {u"old"_s}));
+    auto err = write_line_file(path, {u"ok"_s, QString::fromUtf8("ランチ\xf0\x9f\x8d\x99")});
     ASSERT_TRUE(err.has_value());
     EXPECT_EQ(err->line, 2);
-    EXPECT_TRUE(err->message().contains(QStringLiteral("x.dat")));
+    EXPECT_TRUE(err->message().contains(u"x.dat"_s));
     EXPECT_TRUE(err->message().contains(QString::fromUtf8("\xf0\x9f\x8d\x99")));
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+    EXPECT_EQ(dir.read_bytes(u"x.dat"_s), QByteArray("old\r\n"));
     EXPECT_EQ(first_unstorable(QString::fromUtf8("円\xc2\xa5")), QString::fromUtf8("\xc2\xa5"));
-    EXPECT_TRUE(first_unstorable(QStringLiteral("円")).isEmpty());
+    EXPECT_TRUE(first_unstorable(u"円"_s).isEmpty());
 }
 
 TEST(LineFile, ReportsBytesThatAreNotCodePage932ByLine) {
     TempFolder dir;
-    dir.write_bytes(QStringLiteral("x.dat"), QByteArray("good\r\nbad\x81\r\nalso good\r\n"));
-    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    dir.write_bytes(u"x.dat"_s, QByteArray("good\r\nbad\x81\r\nalso good\r\n"));
+    LineFile f = read_line_file(dir.file(u"x.dat"_s));
     ASSERT_EQ(f.lines.size(), 3);
     EXPECT_EQ(f.lines.at(2), u"also good");
     ASSERT_EQ(f.errors.size(), 1u);
@@ -126,56 +124,56 @@ TEST(LineFile, ReportsBytesThatAreNotCodePage932ByLine) {
 
 TEST(LineFile, MissingFileIsReportedAsMissing) {
     TempFolder dir;
-    EXPECT_TRUE(read_line_file(dir.file(QStringLiteral("none.dat"))).missing);
+    EXPECT_TRUE(read_line_file(dir.file(u"none.dat"_s)).missing);
 }
 
 TEST(LineFile, EveryFailedOperationLeavesThePreviousFileWhole) {
     TempFolder dir;
-    const QString path = dir.file(QStringLiteral("x.dat"));
-    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    const QString path = dir.file(u"x.dat"_s);
+    ASSERT_FALSE(write_line_file(path, {u"old"_s}));
     for (int step = 1; step <= 5; ++step) { // open, write, flush, sync, commit
         fail_file_operation_for_tests(step);
-        auto err = write_line_file(path, {QStringLiteral("new"), QStringLiteral("content")});
+        auto err = write_line_file(path, {u"new"_s, u"content"_s});
         fail_file_operation_for_tests(0);
         ASSERT_TRUE(err.has_value()) << step;
         EXPECT_EQ(err->path, path);
-        EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n")) << step;
+        EXPECT_EQ(dir.read_bytes(u"x.dat"_s), QByteArray("old\r\n")) << step;
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("x.dat")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"x.dat"_s});
 }
 
 // Real failures that stop root too.
 TEST(LineFile, WriteWhereNoFileCanStandFailsAndSaysWhy) {
     TempFolder dir;
-    dir.write_bytes(QStringLiteral("plain"), "x");
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
-    const std::pair<QString, int> cases[] = {{QStringLiteral("plain/x.dat"), ENOTDIR},
-                                             {QStringLiteral("folder.dat"), EISDIR}};
+    dir.write_bytes(u"plain"_s, "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.dat"_s));
+    const std::pair<QString, int> cases[] = {{u"plain/x.dat"_s, ENOTDIR},
+                                             {u"folder.dat"_s, EISDIR}};
     for (const auto& [name, err] : cases) {
-        auto e = write_line_file(dir.file(name), {QStringLiteral("a")});
+        auto e = write_line_file(dir.file(name), {u"a"_s});
         ASSERT_TRUE(e.has_value()) << qPrintable(name);
         EXPECT_EQ(e->path, dir.file(name));
         EXPECT_EQ(e->detail, write_failure_reason(err)) << qPrintable(name);
     }
-    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("folder.dat"))).isDir());
+    EXPECT_TRUE(QFileInfo(dir.file(u"folder.dat"_s)).isDir());
 }
 
 TEST(LineFile, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
     TempFolder dir;
-    const QString path = dir.file(QStringLiteral("x.dat"));
-    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    const QString path = dir.file(u"x.dat"_s);
+    ASSERT_FALSE(write_line_file(path, {u"old"_s}));
     struct rlimit old_limit {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
     auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old_limit;
     small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    auto err = write_line_file(path, QStringList(2000, QStringLiteral("0123456789")));
+    auto err = write_line_file(path, QStringList(2000, u"0123456789"_s));
     setrlimit(RLIMIT_FSIZE, &old_limit);
     std::signal(SIGXFSZ, old_handler);
     ASSERT_TRUE(err.has_value());
     EXPECT_EQ(err->detail, write_failure_reason(EFBIG));
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+    EXPECT_EQ(dir.read_bytes(u"x.dat"_s), QByteArray("old\r\n"));
 }
 
 // Whichever step fails, the user reads the cause in Japanese, never the
@@ -192,49 +190,48 @@ TEST(LineFile, FailedWriteSaysWhyInWordsTheUserCanActOn) {
                                                  {EIO, "ディスクの読み書き"},
                                                  {ENAMETOOLONG, "エラー番号 36"}};
     TempFolder dir;
-    const QString path = dir.file(QStringLiteral("x.dat"));
-    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    const QString path = dir.file(u"x.dat"_s);
+    ASSERT_FALSE(write_line_file(path, {u"old"_s}));
     for (const auto& [err, words] : cases) {
         for (int step = 1; step <= 5; ++step) {
             fail_file_operation_for_tests(step, err);
-            auto e = write_line_file(path, {QStringLiteral("new")});
+            auto e = write_line_file(path, {u"new"_s});
             fail_file_operation_for_tests(0);
             ASSERT_TRUE(e.has_value()) << err << " at " << step;
             EXPECT_EQ(e->path, path);
             EXPECT_TRUE(e->detail.contains(QString::fromUtf8(words)))
                 << err << " at " << step << ": " << qPrintable(e->detail);
-            EXPECT_FALSE(e->detail.contains(QRegularExpression(QStringLiteral("[a-z]"))))
+            EXPECT_FALSE(e->detail.contains(QRegularExpression(u"[a-z]"_s)))
                 << qPrintable(e->detail);
         }
     }
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+    EXPECT_EQ(dir.read_bytes(u"x.dat"_s), QByteArray("old\r\n"));
 }
 
 TEST(LineFile, AFailedFolderSyncIsNotAFailedSave) {
     TempFolder dir;
-    const QString path = dir.file(QStringLiteral("x.dat"));
+    const QString path = dir.file(u"x.dat"_s);
     fail_file_operation_for_tests(6);
-    EXPECT_FALSE(write_line_file(path, {QStringLiteral("new")}));
+    EXPECT_FALSE(write_line_file(path, {u"new"_s}));
     fail_file_operation_for_tests(0);
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("new\r\n"));
+    EXPECT_EQ(dir.read_bytes(u"x.dat"_s), QByteArray("new\r\n"));
 }
 
 // A lone CR would end the value early on the next read and shift every
 // later line of the file.
 TEST(LineFile, RefusesAValueHoldingALineBreak) {
-    const QString values[] = {QStringLiteral("a\rb"), QStringLiteral("a\nb"),
-                              QStringLiteral("a\r\n"), QStringLiteral("\r")};
+    const QString values[] = {u"a\rb"_s, u"a\nb"_s, u"a\r\n"_s, u"\r"_s};
     TempFolder dir;
-    const QString path = dir.file(QStringLiteral("x.dat"));
-    ASSERT_FALSE(write_line_file(path, {QStringLiteral("old")}));
+    const QString path = dir.file(u"x.dat"_s);
+    ASSERT_FALSE(write_line_file(path, {u"old"_s}));
     for (const QString& v : values) {
-        auto e = write_line_file(path, {QStringLiteral("ok"), QStringLiteral("ok"), v});
+        auto e = write_line_file(path, {u"ok"_s, u"ok"_s, v});
         ASSERT_TRUE(e.has_value()) << qPrintable(v);
         EXPECT_EQ(e->line, 3);
-        EXPECT_TRUE(e->detail.contains(QStringLiteral("改行"))) << qPrintable(e->detail);
+        EXPECT_TRUE(e->detail.contains(u"改行"_s)) << qPrintable(e->detail);
         EXPECT_FALSE(e->detail.contains(u'\r') || e->detail.contains(u'\n'));
     }
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("x.dat")), QByteArray("old\r\n"));
+    EXPECT_EQ(dir.read_bytes(u"x.dat"_s), QByteArray("old\r\n"));
 }
 
 // Bytes that do not decode to a character encoding back to the same bytes
@@ -257,22 +254,22 @@ TEST(LineFile, BytesThatDoNotRoundTripAreKeptAndWrittenBackByteForByte) {
     QByteArray file;
     for (const QByteArray& raw : cases)
         file += "ok\r\n" + raw + "\r\n";
-    dir.write_bytes(QStringLiteral("x.dat"), file);
-    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    dir.write_bytes(u"x.dat"_s, file);
+    LineFile f = read_line_file(dir.file(u"x.dat"_s));
     ASSERT_EQ(f.lines.size(), 2 * int(std::size(cases)));
     ASSERT_EQ(f.errors.size(), std::size(cases));
     EXPECT_EQ(f.errors.front().line, 2);
     EXPECT_EQ(f.errors.back().line, 2 * int(std::size(cases)));
     for (const QString& line : f.lines)
         EXPECT_TRUE(first_unstorable(line).isEmpty());
-    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")), file);
+    ASSERT_FALSE(write_line_file(dir.file(u"y.dat"_s), f.lines));
+    EXPECT_EQ(dir.read_bytes(u"y.dat"_s), file);
 }
 
 TEST(LineFile, ASurrogatePairIsNeverTakenForKeptBytes) {
     // U+1F400 is D83D DC00: its low half lies among the markers' codes.
     const QString rat = QString::fromUcs4(U"\U0001F400");
-    EXPECT_EQ(first_unstorable(QStringLiteral("a") + rat), rat);
+    EXPECT_EQ(first_unstorable(u"a"_s + rat), rat);
     EXPECT_FALSE(encode_cp932(rat).has_value());
     // Neither is a low surrogate outside the markers' range, nor one that
     // would end a line.
@@ -283,14 +280,14 @@ TEST(LineFile, ASurrogatePairIsNeverTakenForKeptBytes) {
 TEST(LineFile, ALoneLineFeedInsideAValueIsKeptAndReported) {
     TempFolder dir;
     const QByteArray bytes("a\nb\r\nclean\r\n\n\r\n");
-    dir.write_bytes(QStringLiteral("x.dat"), bytes);
-    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    dir.write_bytes(u"x.dat"_s, bytes);
+    LineFile f = read_line_file(dir.file(u"x.dat"_s));
     ASSERT_EQ(f.lines.size(), 3);
     EXPECT_FALSE(f.lines.at(0).contains(u'\n'));
     ASSERT_EQ(f.errors.size(), 2u);
     EXPECT_EQ(f.errors.front().line, 1);
-    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")), bytes);
+    ASSERT_FALSE(write_line_file(dir.file(u"y.dat"_s), f.lines));
+    EXPECT_EQ(dir.read_bytes(u"y.dat"_s), bytes);
 }
 
 TEST(LineFile, BytesAfterAnEarlierDamagedLineNeverReadAsAReplacementCharacter) {
@@ -298,13 +295,12 @@ TEST(LineFile, BytesAfterAnEarlierDamagedLineNeverReadAsAReplacementCharacter) {
     // to FC FC: a value that could then never be saved.
     TempFolder dir;
     const QByteArray bytes("\xfd\xf3\xf5\r\n\r\xfc\xfc\n\r\n");
-    dir.write_bytes(QStringLiteral("x.dat"), bytes);
-    LineFile f = read_line_file(dir.file(QStringLiteral("x.dat")));
+    dir.write_bytes(u"x.dat"_s, bytes);
+    LineFile f = read_line_file(dir.file(u"x.dat"_s));
     for (const QString& line : f.lines)
         EXPECT_FALSE(line.contains(QChar::ReplacementCharacter));
     EXPECT_FALSE(encode_cp932(QString(QChar::ReplacementCharacter)).has_value());
-    ASSERT_FALSE(write_line_file(dir.file(QStringLiteral("y.dat")), f.lines));
+    ASSERT_FALSE(write_line_file(dir.file(u"y.dat"_s), f.lines));
     // The lone CR ending the empty line is written as CR LF, like every line end.
-    EXPECT_EQ(dir.read_bytes(QStringLiteral("y.dat")),
-              QByteArray("\xfd\xf3\xf5\r\n\r\n\xfc\xfc\n\r\n"));
+    EXPECT_EQ(dir.read_bytes(u"y.dat"_s), QByteArray("\xfd\xf3\xf5\r\n\r\n\xfc\xfc\n\r\n"));
 }

@@ -6,27 +6,29 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
 namespace {
 
-const QString kMarch = QStringLiteral("~200403.dat");
+const QString kMarch = u"~200403.dat"_s;
 
 struct MonthFileTest : ::testing::Test {
     TempFolder dir;
     Ledger l;
     void SetUp() override {
         init_default_ledger(l, dir);
-        l.nen = QStringLiteral("2004");
-        l.tuki = QStringLiteral("03");
+        l.nen = u"2004"_s;
+        l.tuki = u"03"_s;
     }
 };
 
 } // namespace
 
 TEST_F(MonthFileTest, NameIsTildeYearMonthDotDatInTheFolder) {
-    EXPECT_EQ(month_file_name(l, QStringLiteral("2004"), QStringLiteral("03")), dir.file(kMarch));
+    EXPECT_EQ(month_file_name(l, u"2004"_s, u"03"_s), dir.file(kMarch));
     EXPECT_EQ(l.month_file_path(), dir.file(kMarch));
 }
 
@@ -35,8 +37,8 @@ TEST_F(MonthFileTest, CurrentLayoutRoundTripsByteForByte) {
                                          entry("20040302", "12", "1,234", "スーパー①　ﾊﾟﾝ", "0"),
                                          entry("20040303", "30", "-50,000", "引き出し", " 1 "),
                                          entry("20040303", "30", "50,000", "引き出し", " 0 ")});
-    lines[3] = QStringLiteral("12,000");     // a typed budget stays as typed
-    lines[5] = QStringLiteral("給料の予算"); // comment
+    lines[3] = u"12,000"_s;     // a typed budget stays as typed
+    lines[5] = u"給料の予算"_s; // comment
     dir.write_lines(kMarch, lines);
     const QByteArray before = dir.read_bytes(kMarch);
     ReadReport r = month_file_read(l);
@@ -69,12 +71,9 @@ TEST_F(MonthFileTest, EmptyMonthIs181LinesAndAmountsAreWrittenWithSeparators) {
     EXPECT_EQ(lines.at(180), u"その他９");
 
     ASSERT_TRUE(month_file_read(l).errors.empty());
-    l.syusi[1] = {QStringLiteral("20040305"), QStringLiteral("12"), QStringLiteral("1000"),
-                  QStringLiteral("a"), QStringLiteral("0")};
-    l.syusi[2] = {QStringLiteral("20040305"), QStringLiteral("30"), QStringLiteral("-2500"),
-                  QStringLiteral("b"), QStringLiteral(" 2 ")};
-    l.syusi[3] = {QStringLiteral("20040305"), QStringLiteral("12"), QString(), QString(),
-                  QStringLiteral("0")};
+    l.syusi[1] = {u"20040305"_s, u"12"_s, u"1000"_s, u"a"_s, u"0"_s};
+    l.syusi[2] = {u"20040305"_s, u"30"_s, u"-2500"_s, u"b"_s, u" 2 "_s};
+    l.syusi[3] = {u"20040305"_s, u"12"_s, QString(), QString(), u"0"_s};
     l.kensu = 3;
     ASSERT_FALSE(month_file_write(l));
     lines = dir.read_lines(kMarch);
@@ -109,8 +108,8 @@ TEST_F(MonthFileTest, EntriesBeyondTheLimitAreReportedNotDroppedSilently) {
 
 TEST_F(MonthFileTest, EmptyBudgetAddsNothingAndIsKeptEmpty) {
     QStringList lines = month_file_with({});
-    lines[3] = QString();                         // category 1, income
-    lines[5 * 11 + 3] = QStringLiteral("30,000"); // category 12, expense
+    lines[3] = QString();            // category 1, income
+    lines[5 * 11 + 3] = u"30,000"_s; // category 12, expense
     dir.write_lines(kMarch, lines);
     ASSERT_TRUE(month_file_read(l).errors.empty());
     EXPECT_EQ(l.himoku[0].yosan_kingaku, u"");
@@ -120,7 +119,7 @@ TEST_F(MonthFileTest, EmptyBudgetAddsNothingAndIsKeptEmpty) {
 
 TEST_F(MonthFileTest, Version230HasTenWalletsAndIsWrittenInTheCurrentLayout) {
     QStringList lines = month_file_with({});
-    lines[0] = QStringLiteral("@VER2.30 old program");
+    lines[0] = u"@VER2.30 old program"_s;
     lines.erase(lines.begin() + 1 + 150 + 20, lines.begin() + 181); // wallets 10..14
     lines << entry("20040301", "12", "500", "x", " 9 ");
     dir.write_lines(kMarch, lines);
@@ -143,12 +142,11 @@ TEST_F(MonthFileTest, HeaderlessLayoutPutsEntriesOnCashAndCategory30On29) {
     QStringList lines = month_file_with({});
     lines.removeFirst();
     lines.erase(lines.begin() + 150, lines.end());
-    lines[5 * 29 + 1] = QStringLiteral("古い名前");
-    lines << QStringLiteral("20040301") << QStringLiteral("30") << QStringLiteral("700")
-          << QStringLiteral("旧") << QStringLiteral("20040302") << QStringLiteral("12")
-          << QStringLiteral("300") << QStringLiteral("パン");
+    lines[5 * 29 + 1] = u"古い名前"_s;
+    lines << u"20040301"_s << u"30"_s << u"700"_s << u"旧"_s << u"20040302"_s << u"12"_s << u"300"_s
+          << u"パン"_s;
     dir.write_lines(kMarch, lines);
-    l.saifu[3].name = QStringLiteral("設定の名前");
+    l.saifu[3].name = u"設定の名前"_s;
     ASSERT_TRUE(month_file_read(l).errors.empty());
     EXPECT_EQ(l.kensu, 2);
     EXPECT_EQ(to_number(l.syusi[1].himoku_no), 29);
@@ -168,7 +166,7 @@ TEST_F(MonthFileTest, HeaderlessLayoutPutsEntriesOnCashAndCategory30On29) {
 
 TEST_F(MonthFileTest, NamesInTheMonthFileWinOverTheSettings) {
     QStringList lines = month_file_with({});
-    lines[5 * 2 + 2] = QStringLiteral("へそくり引き出し");
+    lines[5 * 2 + 2] = u"へそくり引き出し"_s;
     dir.write_lines(kMarch, lines);
     month_file_read(l);
     EXPECT_EQ(l.himoku[2].name, u"へそくり引き出し");
@@ -181,7 +179,7 @@ TEST_F(MonthFileTest, DamagedNumberIsReportedByLineAndTheRestLoads) {
     ReadReport r = month_file_read(l);
     ASSERT_EQ(r.errors.size(), 1u);
     EXPECT_EQ(r.errors.front().line, 187);
-    EXPECT_TRUE(r.errors.front().message().contains(QStringLiteral("~200403.dat")));
+    EXPECT_TRUE(r.errors.front().message().contains(u"~200403.dat"_s));
     EXPECT_EQ(l.kensu, 3);
     EXPECT_EQ(l.sisyutu_goukei, 1500);
     // The damaged value is kept as it was read, so saving loses nothing.
@@ -191,7 +189,7 @@ TEST_F(MonthFileTest, DamagedNumberIsReportedByLineAndTheRestLoads) {
 
 TEST_F(MonthFileTest, FileEndingInsideAnEntryKeepsItWhenTheAmountWasRead) {
     QStringList lines = month_file_with({entry("20040301", "12", "1,000", "a", "0")});
-    lines << QStringLiteral("20040302") << QStringLiteral("13") << QStringLiteral("250");
+    lines << u"20040302"_s << u"13"_s << u"250"_s;
     dir.write_lines(kMarch, lines);
     ReadReport r = month_file_read(l);
     ASSERT_EQ(r.errors.size(), 1u);
@@ -209,7 +207,7 @@ TEST_F(MonthFileTest, FileEndingInsideAnEntryKeepsItWhenTheAmountWasRead) {
 
 TEST_F(MonthFileTest, FileEndingInsideTheCategoriesKeepsWhatWasRead) {
     QStringList lines = month_file_with({});
-    lines[5 * 3 + 2] = QStringLiteral("新しい名前");
+    lines[5 * 3 + 2] = u"新しい名前"_s;
     lines = lines.mid(0, 1 + 5 * 4 + 2);
     dir.write_lines(kMarch, lines);
     ReadReport r = month_file_read(l);
@@ -251,7 +249,7 @@ TEST_F(MonthFileTest, UndecodableBytesInNamesAndDescriptionsSurviveASave) {
     ASSERT_EQ(r.errors.size(), 2u);
     EXPECT_EQ(r.errors.at(0).line, category_name + 1);
     EXPECT_EQ(r.errors.at(1).line, description + 1);
-    EXPECT_TRUE(l.syusi[1].tekiyo.startsWith(QStringLiteral("ランチ")));
+    EXPECT_TRUE(l.syusi[1].tekiyo.startsWith(u"ランチ"_s));
     EXPECT_EQ(l.kensu, 2);
     EXPECT_EQ(l.sisyutu_goukei, 1500);
     ASSERT_FALSE(month_file_write(l));
@@ -266,11 +264,10 @@ TEST_F(MonthFileTest, AShorterMonthLoadedAfterALongerOneLeavesNoOldEntryBehind) 
                                              entry("20040305", "12", "5", "e", "0")}));
     ASSERT_TRUE(month_file_read(l).errors.empty());
     ASSERT_EQ(l.kensu, 5);
-    l.tuki = QStringLiteral("04");
-    dir.write_lines(QStringLiteral("~200404.dat"),
-                    month_file_with({entry("20040401", "12", "10", "x", "0"),
-                                     entry("20040402", "12", "20", "y", "0"),
-                                     entry("20040403", "12", "30", "z", "0")}));
+    l.tuki = u"04"_s;
+    dir.write_lines(u"~200404.dat"_s, month_file_with({entry("20040401", "12", "10", "x", "0"),
+                                                       entry("20040402", "12", "20", "y", "0"),
+                                                       entry("20040403", "12", "30", "z", "0")}));
     ASSERT_TRUE(month_file_read(l).errors.empty());
     EXPECT_EQ(l.kensu, 3);
     for (int i : {4, 5}) {

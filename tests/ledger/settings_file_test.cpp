@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
@@ -36,16 +38,15 @@ TEST_F(SettingsTest, CreatedFileHasDefaultsAnd131Lines) {
     EXPECT_EQ(lines.at(106), u"へそぽるる");
     EXPECT_EQ(lines.at(124), u"その他９");
     EXPECT_EQ(lines.at(125), u" 5 ");
-    EXPECT_EQ(lines.mid(126), (QStringList{QStringLiteral("spare1"), QStringLiteral("spare2"),
-                                           QStringLiteral("spare3"), QStringLiteral("spare4"),
-                                           QStringLiteral("spare5")}));
+    EXPECT_EQ(lines.mid(126),
+              (QStringList{u"spare1"_s, u"spare2"_s, u"spare3"_s, u"spare4"_s, u"spare5"_s}));
 }
 
 TEST_F(SettingsTest, CurrentLayoutRoundTripsWithReservedLinesUnchanged) {
-    QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
-    lines[93] = QStringLiteral("予約その1");
-    lines[94] = QStringLiteral(" 42 ");
-    lines[125] = QStringLiteral("8");
+    QStringList lines = settings_file_for(u"2004"_s, u"03"_s);
+    lines[93] = u"予約その1"_s;
+    lines[94] = u" 42 "_s;
+    lines[125] = u"8"_s;
     dir.write_lines(kSettingsFile, lines);
     const QByteArray before = dir.read_bytes(kSettingsFile);
     for (int round = 0; round < 3; ++round) {
@@ -59,14 +60,14 @@ TEST_F(SettingsTest, CurrentLayoutRoundTripsWithReservedLinesUnchanged) {
     EXPECT_EQ(out.at(93), u"予約その1");
     EXPECT_EQ(out.at(94), u" 42 ");
     EXPECT_EQ(out.at(125), u" 8 "); // the rate is a number once read
-    out[125] = QStringLiteral("8");
+    out[125] = u"8"_s;
     EXPECT_EQ(out, lines);
     (void)before;
 }
 
 TEST_F(SettingsTest, HandEditedSpareLinesAreRewritten) {
-    QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
-    lines[127] = QStringLiteral("edited");
+    QStringList lines = settings_file_for(u"2004"_s, u"03"_s);
+    lines[127] = u"edited"_s;
     dir.write_lines(kSettingsFile, lines);
     settings_read(l);
     settings_write(l);
@@ -74,8 +75,8 @@ TEST_F(SettingsTest, HandEditedSpareLinesAreRewritten) {
 }
 
 TEST_F(SettingsTest, Version43HasNoTaxRateAndIsWrittenBackWith131Lines) {
-    QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
-    lines[0] = QStringLiteral("@VER4.30 older");
+    QStringList lines = settings_file_for(u"2004"_s, u"03"_s);
+    lines[0] = u"@VER4.30 older"_s;
     lines = lines.mid(0, 125);
     dir.write_lines(kSettingsFile, lines);
     l.zeiritu = 17;
@@ -90,10 +91,10 @@ TEST_F(SettingsTest, Version43HasNoTaxRateAndIsWrittenBackWith131Lines) {
 }
 
 TEST_F(SettingsTest, VersionBelow24HasTenWallets) {
-    QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
-    lines[0] = QStringLiteral("@VER2.00");
+    QStringList lines = settings_file_for(u"2004"_s, u"03"_s);
+    lines[0] = u"@VER2.00"_s;
     lines = lines.mid(0, 115);
-    lines[96] = QStringLiteral("財布");
+    lines[96] = u"財布"_s;
     dir.write_lines(kSettingsFile, lines);
     ASSERT_TRUE(settings_read(l).errors.empty());
     EXPECT_EQ(l.saifu[0].name, u"財布");
@@ -104,12 +105,12 @@ TEST_F(SettingsTest, VersionBelow24HasTenWallets) {
 }
 
 TEST_F(SettingsTest, HeaderlessLayoutGetsDefaultWalletsAndTransferCategory) {
-    QStringList lines = settings_file_for(QStringLiteral("2003"), QStringLiteral("11"));
+    QStringList lines = settings_file_for(u"2003"_s, u"11"_s);
     lines = lines.mid(1, 94);
-    lines[3 * 29 + 1] = QStringLiteral("旧");
-    lines[3 * 29 + 2] = QStringLiteral(" 1 ");
+    lines[3 * 29 + 1] = u"旧"_s;
+    lines[3 * 29 + 2] = u" 1 "_s;
     dir.write_lines(kSettingsFile, lines);
-    l.saifu[12].name = QStringLiteral("残る名前");
+    l.saifu[12].name = u"残る名前"_s;
     ASSERT_TRUE(settings_read(l).errors.empty());
     EXPECT_EQ(l.ini_header, kSignature);
     EXPECT_EQ(l.nen, u"2003");
@@ -124,12 +125,12 @@ TEST_F(SettingsTest, HeaderlessLayoutGetsDefaultWalletsAndTransferCategory) {
 }
 
 TEST_F(SettingsTest, ShortOrBrokenFileIsReported) {
-    QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
+    QStringList lines = settings_file_for(u"2004"_s, u"03"_s);
     dir.write_lines(kSettingsFile, lines.mid(0, 50));
     EXPECT_EQ(settings_read(l).errors.size(), 1u);
 
-    lines[0] = QStringLiteral("@VERx.yz");
-    lines[125] = QStringLiteral("five");
+    lines[0] = u"@VERx.yz"_s;
+    lines[125] = u"five"_s;
     dir.write_lines(kSettingsFile, lines);
     l.zeiritu = 5;
     ReadReport r = settings_read(l);
@@ -140,10 +141,8 @@ TEST_F(SettingsTest, ShortOrBrokenFileIsReported) {
 }
 
 TEST_F(SettingsTest, WindowFileKeepsItsSpareLines) {
-    dir.write_lines(kWindowFile,
-                    {QStringLiteral(" 7095 "), QStringLiteral(" 9615 "), QStringLiteral(" 300 "),
-                     QStringLiteral(" 450 "), QStringLiteral(" 1 "), QStringLiteral("a"), QString(),
-                     QStringLiteral("メモ"), QString(), QStringLiteral("e")});
+    dir.write_lines(kWindowFile, {u" 7095 "_s, u" 9615 "_s, u" 300 "_s, u" 450 "_s, u" 1 "_s,
+                                  u"a"_s, QString(), u"メモ"_s, QString(), u"e"_s});
     const QByteArray before = dir.read_bytes(kWindowFile);
     ASSERT_TRUE(window_file_read(l).errors.empty());
     EXPECT_EQ(l.win_height, 7095);
@@ -158,13 +157,12 @@ TEST_F(SettingsTest, WindowFileKeepsItsSpareLines) {
 TEST_F(SettingsTest, NewWindowFileHasFiveEmptySpareLines) {
     ASSERT_FALSE(window_file_create({7095, 9615, 100, 200, 0}, dir.file(kWindowFile)));
     EXPECT_EQ(dir.read_lines(kWindowFile),
-              (QStringList{QStringLiteral(" 7095 "), QStringLiteral(" 9615 "),
-                           QStringLiteral(" 100 "), QStringLiteral(" 200 "), QStringLiteral(" 0 "),
-                           QString(), QString(), QString(), QString(), QString()}));
+              (QStringList{u" 7095 "_s, u" 9615 "_s, u" 100 "_s, u" 200 "_s, u" 0 "_s, QString(),
+                           QString(), QString(), QString(), QString()}));
 }
 
 TEST_F(SettingsTest, UndecodableBytesInNamesSurviveASave) {
-    const QStringList lines = settings_file_for(QStringLiteral("2004"), QStringLiteral("03"));
+    const QStringList lines = settings_file_for(u"2004"_s, u"03"_s);
     // A lone 0xFD once came back as 0x7F; an unassigned pair as nothing at all.
     const QByteArray before =
         cp932_bytes(lines, {{3 * 4 + 2, "\x8e\x91\xfd"}, {96 + 2 * 2 + 1, "\x86\x9f\x8c\xfb"}});

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
@@ -48,17 +50,17 @@ struct UnreadableFile : ::testing::TestWithParam<Way> {
     }
     bool reported(const FileErrors& errors, const QString& name) const {
         return std::any_of(errors.begin(), errors.end(), [&](const FileError& e) {
-            return e.path == dir.file(name) && e.detail.contains(QStringLiteral("読み込めません"));
+            return e.path == dir.file(name) && e.detail.contains(u"読み込めません"_s);
         });
     }
     bool refused(const WriteResult& r, const QString& name) const {
         return r && r->path == dir.file(name) &&
-               r->detail.contains(QStringLiteral("上書きしないで残しています"));
+               r->detail.contains(u"上書きしないで残しています"_s);
     }
 };
 
-const QString kMarch = QStringLiteral("~200403.dat");
-const QString kDiary = QStringLiteral("日記2004.dat");
+const QString kMarch = u"~200403.dat"_s;
+const QString kDiary = u"日記2004.dat"_s;
 
 } // namespace
 
@@ -72,14 +74,14 @@ TEST_P(UnreadableFile, SettingsFileIsReportedKeptAndNotSavedOver) {
     EXPECT_TRUE(is_kept(kSettingsFile));
 
     // Once it reads, the mark is gone and saving works again.
-    make_readable(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+    make_readable(kSettingsFile, settings_file_for(u"2004"_s, u"03"_s));
     EXPECT_TRUE(ledger_load(l, QDate(2004, 4, 15)).empty());
     EXPECT_EQ(l.tuki, u"03");
     EXPECT_FALSE(settings_write(l));
 }
 
 TEST_P(UnreadableFile, MonthFileIsReportedKeptAndNotSavedOver) {
-    dir.write_lines(kSettingsFile, settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+    dir.write_lines(kSettingsFile, settings_file_for(u"2004"_s, u"03"_s));
     make_unreadable(kMarch, 2);
     l.kensu = 3; // an earlier month must not show through
     EXPECT_TRUE(reported(ledger_load(l, QDate(2004, 4, 15)), kMarch));
@@ -96,21 +98,21 @@ TEST_P(UnreadableFile, MonthFileIsReportedKeptAndNotSavedOver) {
 
 TEST_P(UnreadableFile, DiaryIsReportedKeptAndNotSavedOver) {
     make_unreadable(kDiary, 1);
-    l.nikki[3] = QStringLiteral("前の年");
+    l.nikki[3] = u"前の年"_s;
     WriteResult created;
-    ReadReport r = diary_load(l, QStringLiteral("2004"), &created);
+    ReadReport r = diary_load(l, u"2004"_s, &created);
     EXPECT_FALSE(created);
     EXPECT_TRUE(r.unreadable && !r.missing);
     EXPECT_TRUE(reported(r.errors, kDiary));
     EXPECT_EQ(l.nikki[3], u"");
-    l.nikki[3] = QStringLiteral("書いた");
-    EXPECT_TRUE(refused(diary_save(l, QStringLiteral("2004")), kDiary));
+    l.nikki[3] = u"書いた"_s;
+    EXPECT_TRUE(refused(diary_save(l, u"2004"_s), kDiary));
     EXPECT_TRUE(is_kept(kDiary));
 
     make_readable(kDiary, QStringList(kNikkiSlots, QString()));
-    EXPECT_TRUE(diary_load(l, QStringLiteral("2004")).errors.empty());
-    l.nikki[3] = QStringLiteral("書いた");
-    EXPECT_FALSE(diary_save(l, QStringLiteral("2004")));
+    EXPECT_TRUE(diary_load(l, u"2004"_s).errors.empty());
+    l.nikki[3] = u"書いた"_s;
+    EXPECT_FALSE(diary_save(l, u"2004"_s));
     EXPECT_EQ(dir.read_lines(kDiary).at(3), u"書いた");
 }
 

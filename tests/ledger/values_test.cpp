@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 
 namespace {
@@ -11,31 +13,31 @@ QString fmt(double v, const char16_t* p) {
 } // namespace
 
 TEST(Values, ConvertsBlanksSeparatorsAndSigns) {
-    EXPECT_EQ(to_number(QStringLiteral("1")), 1.0);
-    EXPECT_EQ(to_number(QStringLiteral("  1  ")), 1.0);
-    EXPECT_EQ(to_number(QStringLiteral("1,000")), 1000.0);
-    EXPECT_EQ(to_number(QStringLiteral("-2,500")), -2500.0);
-    EXPECT_EQ(to_number(QStringLiteral(" 5 ")), 5.0);
-    EXPECT_EQ(to_number(QStringLiteral("-1 ")), -1.0);
-    EXPECT_EQ(to_number(QStringLiteral("8.5")), 8.5);
-    EXPECT_EQ(to_number(QStringLiteral("1,234,567")), 1234567.0);
+    EXPECT_EQ(to_number(u"1"_s), 1.0);
+    EXPECT_EQ(to_number(u"  1  "_s), 1.0);
+    EXPECT_EQ(to_number(u"1,000"_s), 1000.0);
+    EXPECT_EQ(to_number(u"-2,500"_s), -2500.0);
+    EXPECT_EQ(to_number(u" 5 "_s), 5.0);
+    EXPECT_EQ(to_number(u"-1 "_s), -1.0);
+    EXPECT_EQ(to_number(u"8.5"_s), 8.5);
+    EXPECT_EQ(to_number(u"1,234,567"_s), 1234567.0);
 }
 
 TEST(Values, RefusesTextThatIsNotANumber) {
     for (const char* s :
          {"", "   ", "abc", "12a", "1-2", "--1", ",100", "1.2.3", "-", "1 2", "１２"})
         EXPECT_FALSE(to_number(QString::fromUtf8(s)).has_value()) << s;
-    EXPECT_EQ(number_or_zero(QStringLiteral("abc")), 0.0);
+    EXPECT_EQ(number_or_zero(u"abc"_s), 0.0);
 }
 
 TEST(Values, LeadingNumberStopsAtTheFirstOtherCharacter) {
-    EXPECT_EQ(leading_number(QStringLiteral("12.5abc")), 12.5);
-    EXPECT_EQ(leading_number(QStringLiteral("  -3x")), -3.0);
-    EXPECT_EQ(leading_number(QStringLiteral("1,000")), 1.0);
-    EXPECT_EQ(leading_number(QStringLiteral("abc")), 0.0);
+    EXPECT_EQ(leading_number(u"12.5abc"_s), 12.5);
+    EXPECT_EQ(leading_number(u"  -3x"_s), -3.0);
+    EXPECT_EQ(leading_number(u"1,000"_s), 1.0);
+    EXPECT_EQ(leading_number(u"abc"_s), 0.0);
     EXPECT_EQ(leading_number(QString()), 0.0);
-    EXPECT_EQ(leading_number(QStringLiteral("1.5.7")), 1.5);
-    EXPECT_EQ(leading_number(QStringLiteral(".5")), 0.5);
+    EXPECT_EQ(leading_number(u"1.5.7"_s), 1.5);
+    EXPECT_EQ(leading_number(u".5"_s), 0.5);
 }
 
 TEST(Values, AmountPatternGroupsThousandsAndRoundsHalvesAwayFromZero) {
@@ -76,20 +78,19 @@ TEST(Values, ZeroPaddedPatterns) {
 }
 
 TEST(Values, HeldTextIsFormattedOnlyWhenItIsANumber) {
-    EXPECT_EQ(format_value(QStringLiteral("12000"), QStringLiteral("#,##0")), u"12,000");
-    EXPECT_EQ(format_value(QStringLiteral("12,000"), QStringLiteral("#,##0")), u"12,000");
-    EXPECT_EQ(format_value(QStringLiteral("abc"), QStringLiteral("#,##0")), u"abc");
-    EXPECT_EQ(format_value(QString(), QStringLiteral("#,##0")), u"");
-    EXPECT_EQ(format_value(QStringLiteral("3"), QStringLiteral("00")), u"03");
+    EXPECT_EQ(format_value(u"12000"_s, u"#,##0"_s), u"12,000");
+    EXPECT_EQ(format_value(u"12,000"_s, u"#,##0"_s), u"12,000");
+    EXPECT_EQ(format_value(u"abc"_s, u"#,##0"_s), u"abc");
+    EXPECT_EQ(format_value(QString(), u"#,##0"_s), u"");
+    EXPECT_EQ(format_value(u"3"_s, u"00"_s), u"03");
 }
 
 TEST(Values, AtPatternsRightAlignText) {
-    EXPECT_EQ(format_value(QStringLiteral("5"), QStringLiteral("@@")), u" 5");
-    EXPECT_EQ(format_value(QStringLiteral("12"), QStringLiteral("@@")), u"12");
-    EXPECT_EQ(format_value(QStringLiteral("1,234"), QStringLiteral("@@@@@@@@@@")), u"     1,234");
-    EXPECT_EQ(format_value(QStringLiteral("食費"), QStringLiteral("@@@@@@@@@@@@@@@")).size(), 15);
-    EXPECT_EQ(format_value(QStringLiteral("longer than two"), QStringLiteral("@@")),
-              u"longer than two");
+    EXPECT_EQ(format_value(u"5"_s, u"@@"_s), u" 5");
+    EXPECT_EQ(format_value(u"12"_s, u"@@"_s), u"12");
+    EXPECT_EQ(format_value(u"1,234"_s, u"@@@@@@@@@@"_s), u"     1,234");
+    EXPECT_EQ(format_value(u"食費"_s, u"@@@@@@@@@@@@@@@"_s).size(), 15);
+    EXPECT_EQ(format_value(u"longer than two"_s, u"@@"_s), u"longer than two");
 }
 
 TEST(Values, NumberFormHasSignPlaceAndTrailingBlank) {
@@ -111,11 +112,11 @@ TEST(Values, PlainNumberKeepsFifteenSignificantDigits) {
 }
 
 TEST(Values, LongAndDecimalNumbersConvertExactly) {
-    EXPECT_EQ(to_number(QStringLiteral("1,234.5")), 1234.5);
-    EXPECT_EQ(to_number(QStringLiteral("-0.25")), -0.25);
-    EXPECT_EQ(to_number(QStringLiteral("123456789012345678901")), 123456789012345678901.0);
-    EXPECT_EQ(to_number(QStringLiteral("12345678901234567890.5")), 12345678901234567890.5);
-    EXPECT_EQ(to_number(QStringLiteral("5.")), 5.0);
+    EXPECT_EQ(to_number(u"1,234.5"_s), 1234.5);
+    EXPECT_EQ(to_number(u"-0.25"_s), -0.25);
+    EXPECT_EQ(to_number(u"123456789012345678901"_s), 123456789012345678901.0);
+    EXPECT_EQ(to_number(u"12345678901234567890.5"_s), 12345678901234567890.5);
+    EXPECT_EQ(to_number(u"5."_s), 5.0);
 }
 
 TEST(Values, PlainNumberNeverUsesAnExponent) {

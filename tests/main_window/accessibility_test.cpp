@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 namespace {
 
@@ -18,8 +20,8 @@ TEST(Accessibility, EveryBoxAUserTypesIntoIsNamedByItsLabel) {
     testing::TempFolder folder;
     auto ledger = std::make_unique<Ledger>();
     testing::init_default_ledger(*ledger, folder);
-    ledger->nen = QStringLiteral("2004");
-    ledger->tuki = QStringLiteral("03");
+    ledger->nen = u"2004"_s;
+    ledger->tuki = u"03"_s;
     diary_load(*ledger, ledger->nen);
     const std::function<std::unique_ptr<QWidget>()> windows[] = {
         [&] { return std::make_unique<Main_Form>(*ledger); },

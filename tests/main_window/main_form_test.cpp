@@ -23,6 +23,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace kanvelo;
 using namespace kanvelo::testing;
 
@@ -53,9 +55,8 @@ struct MainFormTest : kanvelo::testing::WindowTest {
         form->show();
     }
     void write_march(const QList<QStringList>& entries) {
-        folder.write_lines(kSettingsFile,
-                           settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
-        folder.write_lines(QStringLiteral("~200403.dat"), month_file_with(entries));
+        folder.write_lines(kSettingsFile, settings_file_for(u"2004"_s, u"03"_s));
+        folder.write_lines(u"~200403.dat"_s, month_file_with(entries));
     }
     Grid* grid(const char* name) { return form->findChild<Grid*>(QString::fromLatin1(name)); }
     QString box(const char* name) {
@@ -87,10 +88,9 @@ struct MainFormTest : kanvelo::testing::WindowTest {
     void answer_open(const QString& year, const QString& month, bool hiraku) {
         modals.next([=](QDialog& d) {
             EXPECT_EQ(d.objectName(), u"open_form");
-            d.findChild<QLineEdit*>(QStringLiteral("open_nen"))->setText(year);
-            d.findChild<QLineEdit*>(QStringLiteral("open_tuki"))->setText(month);
-            QTest::mouseClick(d.findChild<QPushButton*>(hiraku ? QStringLiteral("open_hiraku")
-                                                               : QStringLiteral("open_yame")),
+            d.findChild<QLineEdit*>(u"open_nen"_s)->setText(year);
+            d.findChild<QLineEdit*>(u"open_tuki"_s)->setText(month);
+            QTest::mouseClick(d.findChild<QPushButton*>(hiraku ? u"open_hiraku"_s : u"open_yame"_s),
                               Qt::LeftButton);
         });
     }
@@ -102,8 +102,8 @@ TEST_F(MainFormTest, FirstStartInAnEmptyFolderCreatesEveryFileAndShowsZeroTotals
     start();
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年04月）");
     EXPECT_EQ(folder.read_lines(kSettingsFile).size(), 131);
-    EXPECT_EQ(folder.read_lines(QStringLiteral("~200404.dat")).size(), 181);
-    EXPECT_EQ(folder.read_lines(QStringLiteral("日記2004.dat")).size(), 366);
+    EXPECT_EQ(folder.read_lines(u"~200404.dat"_s).size(), 181);
+    EXPECT_EQ(folder.read_lines(u"日記2004.dat"_s).size(), 366);
     EXPECT_EQ(folder.read_lines(kWindowFile).size(), 10);
     for (const char* b : {"Main_syunyu", "Main_Sisyutu", "Main_Syusi", "Main_genkin"})
         EXPECT_EQ(box(b), u"0") << b;
@@ -123,11 +123,10 @@ TEST_F(MainFormTest, LoadedMonthShowsEveryKindOfEntryInBothGridsAndTheTotals) {
                                          entry("20040326", "30", "50000", "引き出し", "0"),
                                          entry("20040327", "12", "5,000", "スーパー", "0"),
                                          entry("20040328", "13", "15000", "外食", "0")});
-    lines[5 * 11 + 3] = QStringLiteral("30,000"); // budget of 日常食品
-    lines[5 * 12 + 3] = QString();                // no budget for 外食
-    folder.write_lines(kSettingsFile,
-                       settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
-    folder.write_lines(QStringLiteral("~200403.dat"), lines);
+    lines[5 * 11 + 3] = u"30,000"_s; // budget of 日常食品
+    lines[5 * 12 + 3] = QString();   // no budget for 外食
+    folder.write_lines(kSettingsFile, settings_file_for(u"2004"_s, u"03"_s));
+    folder.write_lines(u"~200403.dat"_s, lines);
     start();
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年03月）");
 
@@ -168,7 +167,7 @@ TEST_F(MainFormTest, NegativeBalanceAndCashAreRed) {
     EXPECT_EQ(box_colour("Main_Syusi"), QColor(255, 0, 0));
     EXPECT_EQ(box_colour("Main_genkin"), QColor(255, 0, 0));
     EXPECT_NE(box_colour("Main_syunyu"), QColor(255, 0, 0));
-    ledger->syusi[1].kingaku = QStringLiteral("0");
+    ledger->syusi[1].kingaku = u"0"_s;
     form->month_recalc();
     EXPECT_EQ(box("Main_Syusi"), u"0");
     EXPECT_NE(box_colour("Main_Syusi"), QColor(255, 0, 0));
@@ -180,12 +179,12 @@ TEST_F(MainFormTest, SavingTwiceWritesIdenticalFiles) {
     trigger("Menu_Save");
     const QByteArray ini = folder.read_bytes(kSettingsFile);
     const QByteArray win = folder.read_bytes(kWindowFile);
-    const QByteArray dat = folder.read_bytes(QStringLiteral("~200403.dat"));
-    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).at(183), u"1,200");
+    const QByteArray dat = folder.read_bytes(u"~200403.dat"_s);
+    EXPECT_EQ(folder.read_lines(u"~200403.dat"_s).at(183), u"1,200");
     trigger("Menu_Save");
     EXPECT_EQ(folder.read_bytes(kSettingsFile), ini);
     EXPECT_EQ(folder.read_bytes(kWindowFile), win);
-    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), dat);
+    EXPECT_EQ(folder.read_bytes(u"~200403.dat"_s), dat);
     EXPECT_TRUE(messages.messages().empty());
     EXPECT_EQ(ends, 0);
 }
@@ -194,70 +193,67 @@ TEST_F(MainFormTest, ExitCommandsSaveWithoutAsking) {
     write_march({});
     start();
     ledger->kensu = 1;
-    ledger->syusi[1] = {QStringLiteral("20040302"), QStringLiteral("12"), QStringLiteral("800"),
-                        QStringLiteral("パン"), QStringLiteral("0")};
+    ledger->syusi[1] = {u"20040302"_s, u"12"_s, u"800"_s, u"パン"_s, u"0"_s};
     click("Main_Syuryo");
     EXPECT_EQ(ends, 1);
-    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).size(), 186);
+    EXPECT_EQ(folder.read_lines(u"~200403.dat"_s).size(), 186);
     EXPECT_TRUE(modals.opened().isEmpty());
 }
 
 TEST_F(MainFormTest, CloseQuestionAnsweredNoEndsWithoutSaving) {
     write_march({});
     start();
-    const QByteArray before = folder.read_bytes(QStringLiteral("~200403.dat"));
+    const QByteArray before = folder.read_bytes(u"~200403.dat"_s);
     ledger->kensu = 1;
-    ledger->syusi[1] = {QStringLiteral("20040302"), QStringLiteral("12"), QStringLiteral("800"),
-                        QStringLiteral("パン"), QStringLiteral("0")};
+    ledger->syusi[1] = {u"20040302"_s, u"12"_s, u"800"_s, u"パン"_s, u"0"_s};
     modals.next([](QDialog& d) {
         EXPECT_EQ(d.objectName(), u"osimai_form");
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("osimai_iie")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"osimai_iie"_s), Qt::LeftButton);
     });
     form->close();
     EXPECT_EQ(ends, 1);
-    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), before);
+    EXPECT_EQ(folder.read_bytes(u"~200403.dat"_s), before);
 }
 
 TEST_F(MainFormTest, CloseQuestionAnsweredYesSavesAndEnds) {
     write_march({});
     start();
     ledger->kensu = 1;
-    ledger->syusi[1] = {QStringLiteral("20040302"), QStringLiteral("12"), QStringLiteral("800"),
-                        QStringLiteral("パン"), QStringLiteral("0")};
+    ledger->syusi[1] = {u"20040302"_s, u"12"_s, u"800"_s, u"パン"_s, u"0"_s};
     modals.next([](QDialog& d) {
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("osimai_hai")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"osimai_hai"_s), Qt::LeftButton);
     });
     form->close();
     EXPECT_EQ(ends, 1);
-    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).size(), 186);
+    EXPECT_EQ(folder.read_lines(u"~200403.dat"_s).size(), 186);
 }
 
 TEST_F(MainFormTest, ClosingTheQuestionItselfReturnsToTheLedger) {
     write_march({});
     start();
-    const QByteArray before = folder.read_bytes(QStringLiteral("~200403.dat"));
+    const QByteArray before = folder.read_bytes(u"~200403.dat"_s);
     ledger->kensu = 1;
     modals.next([](QDialog& d) { d.close(); });
     form->close();
     EXPECT_EQ(ends, 0);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(ledger->kensu, 1);
-    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), before);
+    EXPECT_EQ(folder.read_bytes(u"~200403.dat"_s), before);
 }
 
 TEST_F(MainFormTest, FailedSaveNamesTheFileAndKeepsTheProgramAndLedger) {
     write_march({entry("20040301", "12", "1200", "x", "0")});
     start();
-    const QByteArray old_month = folder.read_bytes(QStringLiteral("~200403.dat"));
+    const QByteArray old_month = folder.read_bytes(u"~200403.dat"_s);
     // A folder where the month file should be: even root cannot replace it.
-    QFile::remove(folder.file(QStringLiteral("~200403.dat")));
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("~200403.dat")));
+    QFile::remove(folder.file(u"~200403.dat"_s));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"~200403.dat"_s));
     ledger->kensu = 2;
     ledger->syusi[2] = ledger->syusi[1];
     click("Main_Syuryo");
     EXPECT_EQ(ends, 0);
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.texts().front().contains(QStringLiteral("~200403.dat")));
+    EXPECT_TRUE(messages.texts().front().contains(u"~200403.dat"_s));
     EXPECT_EQ(messages.messages().front().icon, MsgIcon::Exclamation);
     EXPECT_EQ(ledger->kensu, 2);
     // Files before the failing one were written.
@@ -265,7 +261,7 @@ TEST_F(MainFormTest, FailedSaveNamesTheFileAndKeepsTheProgramAndLedger) {
 
     // Closing with はい does not end the program either.
     modals.next([](QDialog& d) {
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("osimai_hai")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"osimai_hai"_s), Qt::LeftButton);
     });
     form->close();
     EXPECT_EQ(ends, 0);
@@ -283,7 +279,7 @@ TEST_F(MainFormTest, DamagedMonthFileShowsTheUnexpectedErrorWindowAndLoadsTheRes
     EXPECT_EQ(w->windowTitle(), u"たいへんだぁ！！");
     bool names_file = false;
     for (QLabel* label : w->findChildren<QLabel*>())
-        names_file |= label->text().contains(QStringLiteral("~200403.dat 187行目"));
+        names_file |= label->text().contains(u"~200403.dat 187行目"_s);
     EXPECT_TRUE(names_file);
     EXPECT_EQ(grid("Main_Grid1")->rows(), 5);
     EXPECT_EQ(box("Main_Sisyutu"), u"1,500");
@@ -293,28 +289,28 @@ TEST_F(MainFormTest, DamagedMonthFileShowsTheUnexpectedErrorWindowAndLoadsTheRes
 TEST_F(MainFormTest, OpeningAMonthWithoutAFileSavesCreatesItAndRecordsIt) {
     write_march({entry("20040301", "12", "1,000", "a", "0")});
     start();
-    ledger->himoku[11].name = QStringLiteral("食費");
-    answer_open(QStringLiteral("2004"), QStringLiteral("4"), true);
+    ledger->himoku[11].name = u"食費"_s;
+    answer_open(u"2004"_s, u"4"_s, true);
     trigger("MenuOpen");
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年04月）");
     EXPECT_EQ(folder.read_lines(kSettingsFile).at(92), u"04");
-    QStringList april = folder.read_lines(QStringLiteral("~200404.dat"));
+    QStringList april = folder.read_lines(u"~200404.dat"_s);
     ASSERT_EQ(april.size(), 181);
     EXPECT_EQ(april.at(5 * 11 + 2), u"食費");
     EXPECT_EQ(april.at(5 * 11 + 3), u" 0 ");
     // The month left behind was saved first.
-    EXPECT_EQ(folder.read_lines(QStringLiteral("~200403.dat")).at(5 * 11 + 2), u"食費");
+    EXPECT_EQ(folder.read_lines(u"~200403.dat"_s).at(5 * 11 + 2), u"食費");
     EXPECT_EQ(ledger->kensu, 0);
     EXPECT_EQ(grid("Main_Grid1")->rows(), 2);
     EXPECT_EQ(box("Main_Sisyutu"), u"0");
-    EXPECT_TRUE(folder.exists(QStringLiteral("日記2004.dat")));
+    EXPECT_TRUE(folder.exists(u"日記2004.dat"_s));
 }
 
 TEST_F(MainFormTest, OpeningAnotherYearLoadsThatYearsDiary) {
     write_march({});
     start();
-    ledger->nikki[0] = QStringLiteral("2004年の元日");
-    answer_open(QStringLiteral("2003"), QStringLiteral("12"), true);
+    ledger->nikki[0] = u"2004年の元日"_s;
+    answer_open(u"2003"_s, u"12"_s, true);
     trigger("MenuOpen");
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2003年12月）");
     EXPECT_EQ(ledger->nikki[0], u"");
@@ -323,13 +319,13 @@ TEST_F(MainFormTest, OpeningAnotherYearLoadsThatYearsDiary) {
 TEST_F(MainFormTest, CancellingTheOpenDialogKeepsTheMonthAsSaved) {
     write_march({entry("20040301", "12", "1,000", "a", "0")});
     start();
-    answer_open(QStringLiteral("2010"), QStringLiteral("7"), false);
+    answer_open(u"2010"_s, u"7"_s, false);
     trigger("MenuOpen");
     EXPECT_EQ(form->windowTitle(), u"家計簿ぽるる（2004年03月）");
     EXPECT_EQ(ledger->nen, u"2004");
     EXPECT_EQ(ledger->tuki, u"03");
     EXPECT_EQ(ledger->kensu, 1);
-    EXPECT_FALSE(folder.exists(QStringLiteral("~201007.dat")));
+    EXPECT_FALSE(folder.exists(u"~201007.dat"_s));
     EXPECT_EQ(folder.read_lines(kSettingsFile).at(91), u"2004");
 }
 
@@ -343,20 +339,16 @@ TEST_F(MainFormTest, SplashIsShownAtStartUpAndAgainWhenAnotherMonthOpens) {
         d.close();
     });
     form->startup();
-    answer_open(QStringLiteral("2004"), QStringLiteral("5"), true);
+    answer_open(u"2004"_s, u"5"_s, true);
     modals.next([](QDialog& d) { d.close(); });
     trigger("MenuOpen");
-    EXPECT_EQ(modals.opened(),
-              (QStringList{QStringLiteral("Version_form"), QStringLiteral("open_form"),
-                           QStringLiteral("Version_form")}));
+    EXPECT_EQ(modals.opened(), (QStringList{u"Version_form"_s, u"open_form"_s, u"Version_form"_s}));
 }
 
 TEST_F(MainFormTest, WindowIsPlacedFromTheWindowFileAndCentredWhenItWasMinimized) {
     write_march({});
-    folder.write_lines(kWindowFile, {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "),
-                                     QStringLiteral(" 300 "), QStringLiteral(" 600 "),
-                                     QStringLiteral(" 2 "), QStringLiteral("s1"), QString(),
-                                     QString(), QString(), QStringLiteral("s5")});
+    folder.write_lines(kWindowFile, {u" 8000 "_s, u" 12000 "_s, u" 300 "_s, u" 600 "_s, u" 2 "_s,
+                                     u"s1"_s, QString(), QString(), QString(), u"s5"_s});
     start();
     EXPECT_NEAR(form->outer_width_twips(), 12000, 15);
     EXPECT_NEAR(form->outer_height_twips(), 8000, 15);
@@ -367,10 +359,8 @@ TEST_F(MainFormTest, WindowIsPlacedFromTheWindowFileAndCentredWhenItWasMinimized
     EXPECT_EQ(win.at(5), u"s1");
     EXPECT_EQ(win.at(9), u"s5");
 
-    folder.write_lines(kWindowFile,
-                       {QStringLiteral(" 8000 "), QStringLiteral(" 12000 "), QStringLiteral(" 0 "),
-                        QStringLiteral(" 0 "), QStringLiteral(" 1 "), QString(), QString(),
-                        QString(), QString(), QString()});
+    folder.write_lines(kWindowFile, {u" 8000 "_s, u" 12000 "_s, u" 0 "_s, u" 0 "_s, u" 1 "_s,
+                                     QString(), QString(), QString(), QString(), QString()});
     form->startup();
     const QRect screen = form->screen()->availableGeometry();
     EXPECT_NEAR(form->frameGeometry().center().x(), screen.center().x(), 2);
@@ -429,9 +419,8 @@ TEST_F(MainFormTest, ResizeLaysOutAndScreenSwitchReturnsToTheCurrentWidth) {
 
 TEST(MainRules, EntryRowShowsAmountAsHeldOrFormatted) {
     Ledger l;
-    l.himoku[11].name = QStringLiteral("日常食品");
-    l.syusi[1] = {QStringLiteral("20040307"), QStringLiteral("12"), QStringLiteral("1234"),
-                  QStringLiteral("パン"), QStringLiteral("0")};
+    l.himoku[11].name = u"日常食品"_s;
+    l.syusi[1] = {u"20040307"_s, u"12"_s, u"1234"_s, u"パン"_s, u"0"_s};
     EXPECT_EQ(entry_row_text(l, 1, false), u"07\t日常食品\t1234\tパン");
     EXPECT_EQ(entry_row_text(l, 1, true), u"07\t日常食品\t1,234\tパン");
 }
@@ -445,8 +434,7 @@ TEST_F(MainFormTest, HelpMenuDiaryAndMakerButtonOpenTheirWindowsAndPages) {
         return 2;
     });
     trigger("MenuManual");
-    ASSERT_EQ(messages.texts(),
-              QStringList{QStringLiteral("PORO.DOCファイルが見つかりませんでした。")});
+    ASSERT_EQ(messages.texts(), QStringList{u"PORO.DOCファイルが見つかりませんでした。"_s});
     EXPECT_EQ(messages.messages().back().title, u"使い方を表示できません");
     EXPECT_TRUE(opened.isEmpty());
 
@@ -460,11 +448,11 @@ TEST_F(MainFormTest, HelpMenuDiaryAndMakerButtonOpenTheirWindowsAndPages) {
 
     modals.next([](QDialog& d) {
         EXPECT_EQ(d.objectName(), u"nikki_form");
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
     });
     modals.next([](QDialog& d) {
         EXPECT_EQ(d.objectName(), u"Version_form");
-        QPushButton* ok = d.findChild<QPushButton*>(QStringLiteral("Version_OK"));
+        QPushButton* ok = d.findChild<QPushButton*>(u"Version_OK"_s);
         EXPECT_TRUE(ok->isVisible());
         QTest::mouseClick(ok, Qt::LeftButton);
     });
@@ -482,26 +470,25 @@ TEST_F(MainFormTest, EntriesTypedInTheEntryWindowShowOnceWithEveryTotalAndSurviv
     start();
     modals.next([](QDialog& d) {
         make_active(d);
-        type_entry(QStringLiteral("12"), QStringLiteral("1200"), QStringLiteral("スーパー"), 0);
+        type_entry(u"12"_s, u"1200"_s, u"スーパー"_s, 0);
     });
     modals.next([](QDialog& d) {
         make_active(d);
-        type_entry(QStringLiteral("2"), QStringLiteral("250000"), QStringLiteral("三月分給料"), 1);
+        type_entry(u"2"_s, u"250000"_s, u"三月分給料"_s, 1);
     });
     modals.next([](QDialog& d) {
         make_active(d);
         // The calculator adds up two receipts with tax and hands the sum over.
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("kinyu_dentaku_on")),
-                          Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"kinyu_dentaku_on"_s), Qt::LeftButton);
         EXPECT_EQ(focused_name(), u"Kinyu_dentaku");
-        type(QStringLiteral("600+400"));
+        type(u"600+400"_s);
         key(Qt::Key_Return);
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
-        d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->setText(QStringLiteral("13"));
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
-        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_kingaku"))->text(), u"1,050");
-        d.findChild<QLineEdit*>(QStringLiteral("Kinyu_tekiyo"))->setText(QStringLiteral("外食"));
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("kinyu_end")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"Command5"_s), Qt::LeftButton);
+        d.findChild<QLineEdit*>(u"kinyu_number"_s)->setText(u"13"_s);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"Command6"_s), Qt::LeftButton);
+        EXPECT_EQ(d.findChild<QLineEdit*>(u"kinyu_kingaku"_s)->text(), u"1,050");
+        d.findChild<QLineEdit*>(u"Kinyu_tekiyo"_s)->setText(u"外食"_s);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"kinyu_end"_s), Qt::LeftButton);
     });
     click("Main_Kinyu");
     EXPECT_EQ(modals.pending(), 0);
@@ -543,15 +530,15 @@ TEST_F(MainFormTest, DoubleClickOnTheCategoryGridProposesItsCategoryOnce) {
     Grid* g2 = grid("Main_Grid2");
     modals.next([](QDialog& d) {
         make_active(d);
-        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->text(), u"2");
-        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_himoku"))->text(), u"給料");
-        d.findChild<QLineEdit*>(QStringLiteral("kinyu_kingaku"))->setFocus();
-        type(QStringLiteral("1000"));
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Kinyu_next")), Qt::LeftButton);
+        EXPECT_EQ(d.findChild<QLineEdit*>(u"kinyu_number"_s)->text(), u"2");
+        EXPECT_EQ(d.findChild<QLineEdit*>(u"kinyu_himoku"_s)->text(), u"給料");
+        d.findChild<QLineEdit*>(u"kinyu_kingaku"_s)->setFocus();
+        type(u"1000"_s);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"Kinyu_next"_s), Qt::LeftButton);
     });
     modals.next([](QDialog& d) {
         make_active(d);
-        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->text(), u"");
+        EXPECT_EQ(d.findChild<QLineEdit*>(u"kinyu_number"_s)->text(), u"");
         d.close(); // the close box records nothing
     });
     // Row 2 of the grid is table row 1 below the header.
@@ -571,8 +558,8 @@ TEST_F(MainFormTest, TaxRateMenuChangesTheRateSavedWithTheSettings) {
     start();
     modals.next([](QDialog& d) {
         EXPECT_EQ(d.objectName(), u"zei_form");
-        d.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("8"));
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        d.findChild<QLineEdit*>(u"Text1"_s)->setText(u"8"_s);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
     });
     trigger("MenuOptionZei");
     EXPECT_EQ(ledger->zeiritu, 8);
@@ -586,11 +573,11 @@ TEST_F(MainFormTest, DiaryNoteTypedAfterNextSurvivesTheCloseBoxAndExit) {
     start();
     modals.next([](QDialog& d) {
         make_active(d);
-        type_entry(QStringLiteral("12"), QStringLiteral("800"), QStringLiteral("パン"), 0);
+        type_entry(u"12"_s, u"800"_s, u"パン"_s, 0);
     });
     modals.next([](QDialog& d) {
         make_active(d);
-        d.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("晴れ"));
+        d.findChild<QLineEdit*>(u"Text1"_s)->setText(u"晴れ"_s);
         d.close();
     });
     click("Main_Kinyu");
@@ -608,11 +595,11 @@ TEST_F(MainFormTest, DiaryNoteTypedAfterNextSurvivesTheCloseBoxAndExit) {
 TEST_F(MainFormTest, SaveWritesNotesTheDiaryFileDoesNotHoldYet) {
     write_march({});
     start();
-    const QString diary = QStringLiteral("日記2004.dat");
+    const QString diary = u"日記2004.dat"_s;
     const QByteArray before = folder.read_bytes(diary);
     trigger("Menu_Save");
     EXPECT_EQ(folder.read_bytes(diary), before); // nothing new: not rewritten
-    ledger->nikki[5] = QStringLiteral("未保存");
+    ledger->nikki[5] = u"未保存"_s;
     ledger->nikki_changed = true;
     trigger("Menu_Save");
     EXPECT_EQ(folder.read_lines(diary).at(5), u"未保存");
@@ -620,17 +607,16 @@ TEST_F(MainFormTest, SaveWritesNotesTheDiaryFileDoesNotHoldYet) {
 }
 
 TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
-    folder.write_lines(kSettingsFile,
-                       settings_file_for(QStringLiteral("2005"), QStringLiteral("01")));
-    folder.write_lines(QStringLiteral("~200501.dat"),
+    folder.write_lines(kSettingsFile, settings_file_for(u"2005"_s, u"01"_s));
+    folder.write_lines(u"~200501.dat"_s,
                        month_file_with({entry("20050101", "1", "10,000", "【繰越】現金", " 0 "),
                                         entry("20050105", "12", "700", "a", "0"),
                                         entry("20050106", "12", "900", "b", "0")}));
     QList<QStringList> december;
     for (int d = 1; d <= 2; ++d)
-        december << entry(qPrintable(QStringLiteral("200412%1").arg(d, 2, 10, QLatin1Char('0'))),
-                          "13", "100", "dec", "0");
-    folder.write_lines(QStringLiteral("~200412.dat"), month_file_with(december));
+        december << entry(qPrintable(u"200412%1"_s.arg(d, 2, 10, QLatin1Char('0'))), "13", "100",
+                          "dec", "0");
+    folder.write_lines(u"~200412.dat"_s, month_file_with(december));
     start();
     ASSERT_EQ(grid("Main_Grid1")->rows(), 5);
 
@@ -652,15 +638,14 @@ TEST_F(MainFormTest, OpeningAnotherMonthShowsOnlyThatMonthsEntries) {
 }
 
 TEST_F(MainFormTest, AnEntryOfAMonthOf1950IsDated1950) {
-    folder.write_lines(kSettingsFile,
-                       settings_file_for(QStringLiteral("1950"), QStringLiteral("06")));
+    folder.write_lines(kSettingsFile, settings_file_for(u"1950"_s, u"06"_s));
     clock_set_today_for_tests(QDate(2004, 3, 20));
     start();
     modals.next([](QDialog& d) {
         make_active(d);
-        d.findChild<QLineEdit*>(QStringLiteral("kinyu_number"))->setText(QStringLiteral("12"));
-        d.findChild<QLineEdit*>(QStringLiteral("kinyu_kingaku"))->setText(QStringLiteral("30"));
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("kinyu_end")), Qt::LeftButton);
+        d.findChild<QLineEdit*>(u"kinyu_number"_s)->setText(u"12"_s);
+        d.findChild<QLineEdit*>(u"kinyu_kingaku"_s)->setText(u"30"_s);
+        QTest::mouseClick(d.findChild<QPushButton*>(u"kinyu_end"_s), Qt::LeftButton);
     });
     click("Main_Kinyu");
     ASSERT_EQ(ledger->kensu, 1);
@@ -672,58 +657,57 @@ TEST_F(MainFormTest, UndecodableBytesSurviveLoadAndSaveByteForByte) {
     // 0xFD in a category name of kanvelo.ini.
     // kanvelo.ini is written with the names of the open month, so both carry them.
     write_march({entry("20040301", "12", "1,000", "a", "0")});
-    QByteArray month = folder.read_bytes(QStringLiteral("~200403.dat"));
+    QByteArray month = folder.read_bytes(u"~200403.dat"_s);
     QByteArray ini = folder.read_bytes(kSettingsFile);
     month.replace(QByteArray("\r\na\r\n"), QByteArray("\r\na\x85\x40z\r\n"));
     for (QByteArray* file : {&month, &ini}) {
         file->replace(QByteArray("\r\n 12 \r\n"), QByteArray("\r\n 12 \r\n\x85\x41"));
         file->replace(QByteArray("\r\n 13 \r\n"), QByteArray("\r\n 13 \r\n\xfd"));
     }
-    folder.write_bytes(QStringLiteral("~200403.dat"), month);
+    folder.write_bytes(u"~200403.dat"_s, month);
     folder.write_bytes(kSettingsFile, ini);
     start();
     ASSERT_NE(debug_window(), nullptr); // still reported
     trigger("Menu_Save");
     EXPECT_TRUE(messages.texts().isEmpty()) << qPrintable(messages.texts().join(u'|'));
-    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat")), month);
+    EXPECT_EQ(folder.read_bytes(u"~200403.dat"_s), month);
     EXPECT_EQ(folder.read_bytes(kSettingsFile), ini);
     click("Main_Syuryo");
     EXPECT_EQ(ends, 1);
 }
 
 TEST_F(MainFormTest, AMonthFileThatCannotBeReadIsReportedAndNeverSavedOver) {
-    folder.write_lines(kSettingsFile,
-                       settings_file_for(QStringLiteral("2004"), QStringLiteral("03")));
+    folder.write_lines(kSettingsFile, settings_file_for(u"2004"_s, u"03"_s));
     // A folder standing at the month file's name: it exists, but cannot be read.
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("~200403.dat")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"~200403.dat"_s));
     start();
     ASSERT_NE(debug_window(), nullptr);
-    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("~200403.dat"))).isDir());
+    EXPECT_TRUE(QFileInfo(folder.file(u"~200403.dat"_s)).isDir());
     trigger("Menu_Save");
     ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts().front().contains(QStringLiteral("~200403.dat")));
-    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("~200403.dat"))).isDir());
+    EXPECT_TRUE(messages.texts().front().contains(u"~200403.dat"_s));
+    EXPECT_TRUE(QFileInfo(folder.file(u"~200403.dat"_s)).isDir());
     EXPECT_EQ(ends, 0);
 }
 
 TEST_F(MainFormTest, ADamagedMonthIsKeptBesideItBeforeTheFirstSave) {
     write_march(
         {entry("20040301", "12", "1,000", "a", "0"), entry("20040302", "12", "千円", "b", "0")});
-    QByteArray month = folder.read_bytes(QStringLiteral("~200403.dat"));
+    QByteArray month = folder.read_bytes(u"~200403.dat"_s);
     month += "20040303\r\n12\r\n"; // cut short
-    folder.write_bytes(QStringLiteral("~200403.dat"), month);
+    folder.write_bytes(u"~200403.dat"_s, month);
     start();
     QWidget* w = debug_window();
     ASSERT_NE(w, nullptr);
     QString shown;
     for (QLabel* label : w->findChildren<QLabel*>())
         shown += label->text();
-    EXPECT_TRUE(shown.contains(QStringLiteral("~200403.dat.damaged"))) << qPrintable(shown);
-    EXPECT_FALSE(folder.exists(QStringLiteral("~200403.dat.damaged")));
+    EXPECT_TRUE(shown.contains(u"~200403.dat.damaged"_s)) << qPrintable(shown);
+    EXPECT_FALSE(folder.exists(u"~200403.dat.damaged"_s));
 
     trigger("Menu_Save");
-    EXPECT_EQ(folder.read_bytes(QStringLiteral("~200403.dat.damaged")), month);
-    EXPECT_NE(folder.read_bytes(QStringLiteral("~200403.dat")), month);
+    EXPECT_EQ(folder.read_bytes(u"~200403.dat.damaged"_s), month);
+    EXPECT_NE(folder.read_bytes(u"~200403.dat"_s), month);
     trigger("Menu_Save"); // kept once
-    EXPECT_FALSE(folder.exists(QStringLiteral("~200403.dat.damaged2")));
+    EXPECT_FALSE(folder.exists(u"~200403.dat.damaged2"_s));
 }

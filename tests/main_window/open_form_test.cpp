@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 namespace {
 
@@ -46,30 +48,30 @@ protected:
     void SetUp() override {
         ledger = std::make_unique<Ledger>();
         testing::init_default_ledger(*ledger, folder);
-        ledger->nen = QStringLiteral("2004");
-        ledger->tuki = QStringLiteral("03");
+        ledger->nen = u"2004"_s;
+        ledger->tuki = u"03"_s;
     }
     testing::TempFolder folder;
     std::unique_ptr<Ledger> ledger;
 };
 
 TEST(OpenFormValues, AcceptsWholeYearsAndMonthsInRangeOnly) {
-    EXPECT_EQ(open_year_value(QStringLiteral("2004")), 2004);
-    EXPECT_EQ(open_year_value(QStringLiteral(" 1900 ")), 1900);
-    EXPECT_EQ(open_year_value(QStringLiteral("３０００")), 3000);
+    EXPECT_EQ(open_year_value(u"2004"_s), 2004);
+    EXPECT_EQ(open_year_value(u" 1900 "_s), 1900);
+    EXPECT_EQ(open_year_value(u"３０００"_s), 3000);
     for (const char* bad : {"1899", "3001", "abcd", "", " ", "20.4", "-2004", "2,004", "200a"})
         EXPECT_FALSE(open_year_value(QString::fromLatin1(bad))) << bad;
-    EXPECT_EQ(open_month_value(QStringLiteral("1")), 1);
-    EXPECT_EQ(open_month_value(QStringLiteral("07")), 7);
-    EXPECT_EQ(open_month_value(QStringLiteral("１２")), 12);
+    EXPECT_EQ(open_month_value(u"1"_s), 1);
+    EXPECT_EQ(open_month_value(u"07"_s), 7);
+    EXPECT_EQ(open_month_value(u"１２"_s), 12);
     for (const char* bad : {"0", "13", "x", "", "1.5", "+3"})
         EXPECT_FALSE(open_month_value(QString::fromLatin1(bad))) << bad;
 }
 
 TEST_F(OpenFormTest, LoadsTheOpenMonthIntoBoxesAndSpinners) {
     OpenForm form(*ledger);
-    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), QStringLiteral("2004"));
-    EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), QStringLiteral("3"));
+    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"2004"_s);
+    EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), u"3"_s);
     Spinner* years = child<Spinner>(form, "open_nen_vscroll");
     Spinner* months = child<Spinner>(form, "open_tuki_vscroll");
     EXPECT_EQ(years->value(), 2004);
@@ -82,48 +84,48 @@ TEST_F(OpenFormTest, LoadsTheOpenMonthIntoBoxesAndSpinners) {
 }
 
 TEST_F(OpenFormTest, SpinnersChooseTheMonthThatOpens) {
-    ledger->nen = QStringLiteral("2005");
-    ledger->tuki = QStringLiteral("01");
+    ledger->nen = u"2005"_s;
+    ledger->tuki = u"01"_s;
     ModalDriver driver;
     driver.next([](QDialog& form) {
         child<Spinner>(form, "open_nen_vscroll")->step_down();
         for (int i = 0; i < 2; ++i)
             child<Spinner>(form, "open_tuki_vscroll")->step_up();
-        EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), QStringLiteral("2004"));
-        EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), QStringLiteral("3"));
+        EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"2004"_s);
+        EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), u"3"_s);
         press(form, "open_hiraku");
     });
     EXPECT_TRUE(choose_other_month(nullptr, *ledger));
     EXPECT_EQ(driver.unexpected(), 0);
-    EXPECT_EQ(ledger->nen, QStringLiteral("2004"));
-    EXPECT_EQ(ledger->tuki, QStringLiteral("03"));
-    EXPECT_TRUE(ledger->month_file_path().endsWith(QStringLiteral("/~200403.dat")));
+    EXPECT_EQ(ledger->nen, u"2004"_s);
+    EXPECT_EQ(ledger->tuki, u"03"_s);
+    EXPECT_TRUE(ledger->month_file_path().endsWith(u"/~200403.dat"_s));
 }
 
 TEST_F(OpenFormTest, SpinnersStopAtTheEndsOfTheirRanges) {
-    ledger->nen = QStringLiteral("3000");
-    ledger->tuki = QStringLiteral("01");
+    ledger->nen = u"3000"_s;
+    ledger->tuki = u"01"_s;
     OpenForm form(*ledger);
     child<Spinner>(form, "open_nen_vscroll")->step_up();
     child<Spinner>(form, "open_tuki_vscroll")->step_down();
-    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), QStringLiteral("3000"));
-    EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), QStringLiteral("1"));
+    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"3000"_s);
+    EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), u"1"_s);
 }
 
 TEST_F(OpenFormTest, TypedYearAndMonthOpenAndTheArrowsGoOnFromThem) {
     OpenForm form(*ledger);
     show_active(form);
-    type_into(form, "open_nen", QStringLiteral("2010"));
+    type_into(form, "open_nen", u"2010"_s);
     EXPECT_EQ(child<Spinner>(form, "open_nen_vscroll")->value(), 2010);
-    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), QStringLiteral("2010"));
+    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"2010"_s);
     QTest::keyClick(child<QLineEdit>(form, "open_nen"), Qt::Key_Up);
-    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), QStringLiteral("2011"));
+    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"2011"_s);
 
     // Enter walks from the year to the month and on to 開く.
     QTest::keyClick(child<QLineEdit>(form, "open_nen"), Qt::Key_Return);
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(child<QLineEdit>(form, "open_tuki")->hasFocus());
-    type_into(form, "open_tuki", QStringLiteral("12"));
+    type_into(form, "open_tuki", u"12"_s);
     QTest::keyClick(child<QLineEdit>(form, "open_tuki"), Qt::Key_Return);
     EXPECT_TRUE(child<QPushButton>(form, "open_hiraku")->hasFocus());
     EXPECT_FALSE(form.chosen());
@@ -132,58 +134,58 @@ TEST_F(OpenFormTest, TypedYearAndMonthOpenAndTheArrowsGoOnFromThem) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_TRUE(form.chosen());
-    EXPECT_EQ(ledger->nen, QStringLiteral("2011"));
-    EXPECT_EQ(ledger->tuki, QStringLiteral("12"));
+    EXPECT_EQ(ledger->nen, u"2011"_s);
+    EXPECT_EQ(ledger->tuki, u"12"_s);
 }
 
 TEST_F(OpenFormTest, RefusesTextThatIsNotAYearOrMonthAndStaysOpen) {
     MessageRecorder messages;
     OpenForm form(*ledger);
     show_active(form);
-    type_into(form, "open_nen", QStringLiteral("abcd"));
+    type_into(form, "open_nen", u"abcd"_s);
     press(form, "open_hiraku");
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.texts().at(0).contains(QStringLiteral("1900から3000")));
+    EXPECT_TRUE(messages.texts().at(0).contains(u"1900から3000"_s));
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(child<QLineEdit>(form, "open_nen")->hasFocus());
     EXPECT_FALSE(form.chosen());
-    EXPECT_EQ(ledger->nen, QStringLiteral("2004"));
+    EXPECT_EQ(ledger->nen, u"2004"_s);
 
-    type_into(form, "open_nen", QStringLiteral("1999"));
-    type_into(form, "open_tuki", QStringLiteral("13"));
+    type_into(form, "open_nen", u"1999"_s);
+    type_into(form, "open_tuki", u"13"_s);
     press(form, "open_hiraku");
     ASSERT_EQ(messages.messages().size(), 2u);
-    EXPECT_TRUE(messages.texts().at(1).contains(QStringLiteral("1から12")));
+    EXPECT_TRUE(messages.texts().at(1).contains(u"1から12"_s));
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(child<QLineEdit>(form, "open_tuki")->hasFocus());
-    EXPECT_EQ(ledger->tuki, QStringLiteral("03"));
+    EXPECT_EQ(ledger->tuki, u"03"_s);
 
-    type_into(form, "open_tuki", QStringLiteral("7"));
+    type_into(form, "open_tuki", u"7"_s);
     press(form, "open_hiraku");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(ledger->nen, QStringLiteral("1999"));
-    EXPECT_EQ(ledger->tuki, QStringLiteral("07"));
+    EXPECT_EQ(ledger->nen, u"1999"_s);
+    EXPECT_EQ(ledger->tuki, u"07"_s);
     EXPECT_EQ(messages.messages().size(), 2u);
 }
 
 TEST_F(OpenFormTest, CancellingOrClosingKeepsTheOpenMonth) {
-    ledger->tuki = QStringLiteral("3"); // put back in the month's two-digit form
+    ledger->tuki = u"3"_s; // put back in the month's two-digit form
     ModalDriver driver;
     driver.next([](QDialog& form) {
-        type_into(form, "open_nen", QStringLiteral("2020"));
+        type_into(form, "open_nen", u"2020"_s);
         child<Spinner>(form, "open_tuki_vscroll")->step_up();
         press(form, "open_yame");
     });
     EXPECT_FALSE(choose_other_month(nullptr, *ledger));
-    EXPECT_EQ(ledger->nen, QStringLiteral("2004"));
-    EXPECT_EQ(ledger->tuki, QStringLiteral("03"));
+    EXPECT_EQ(ledger->nen, u"2004"_s);
+    EXPECT_EQ(ledger->tuki, u"03"_s);
 
     driver.next([](QDialog& form) {
-        type_into(form, "open_nen", QStringLiteral("2020"));
+        type_into(form, "open_nen", u"2020"_s);
         form.close();
     });
     EXPECT_FALSE(choose_other_month(nullptr, *ledger));
-    EXPECT_EQ(ledger->nen, QStringLiteral("2004"));
+    EXPECT_EQ(ledger->nen, u"2004"_s);
     EXPECT_EQ(driver.unexpected(), 0);
 }
 

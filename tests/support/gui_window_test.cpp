@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo::testing {
 
 void click(QWidget& window, const char* name) {
@@ -17,8 +19,8 @@ void click(QWidget& window, const char* name) {
 void WindowTest::SetUp() {
     clock_set_today_for_tests(QDate(2004, 3, 15));
     init_default_ledger(*ledger, folder);
-    ledger->nen = QStringLiteral("2004");
-    ledger->tuki = QStringLiteral("03");
+    ledger->nen = u"2004"_s;
+    ledger->tuki = u"03"_s;
 }
 
 void WindowTest::TearDown() {

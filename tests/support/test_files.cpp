@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo::testing {
 
 TempFolder::TempFolder() {
@@ -104,8 +106,8 @@ QStringList settings_file_for(const QString& nen, const QString& tuki) {
     out << nen << tuki << QString() << QString();
     for (int w = 0; w < kSaifuCount; ++w)
         out << l.saifu[w].no << l.saifu[w].name;
-    out << number_form(5) << QStringLiteral("spare1") << QStringLiteral("spare2")
-        << QStringLiteral("spare3") << QStringLiteral("spare4") << QStringLiteral("spare5");
+    out << number_form(5) << u"spare1"_s << u"spare2"_s << u"spare3"_s << u"spare4"_s
+        << u"spare5"_s;
     return out;
 }
 
