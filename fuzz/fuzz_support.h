@@ -17,27 +17,39 @@ namespace kanvelo::fuzz {
 
 inline const QString kFolder = QStringLiteral("/fuzz/");
 
-// The folder of one run: a ledger on March 2004 with the default categories
-// and wallets, whose files live in memory.
+// A ledger on March 2004 with the default categories and wallets.
+inline Ledger make_default_ledger() {
+    Ledger l;
+    set_default_categories(l);
+    set_default_wallets(l);
+    l.app_path = kFolder;
+    l.nen = QStringLiteral("2004");
+    l.tuki = QStringLiteral("03");
+    l.ini_header = kSignature;
+    l.dat_header = kSignature;
+    return l;
+}
+
+// The folder of one run: two ledgers in their default state, whose files
+// live in memory. The ledgers are kept across runs and set back by copying:
+// a ledger is large, and a new one each run would spend the fuzzer's time in
+// the allocator.
 struct MemoryFolder {
     MemoryFiles files;
-    std::unique_ptr<Ledger> ledger = fresh_ledger();
+    Ledger& ledger = fresh(0);
+    Ledger& second = fresh(1);
 
     MemoryFolder() { use_memory_files_for_tests(&files); }
     ~MemoryFolder() { use_memory_files_for_tests(nullptr); }
     MemoryFolder(const MemoryFolder&) = delete;
     MemoryFolder& operator=(const MemoryFolder&) = delete;
 
-    static std::unique_ptr<Ledger> fresh_ledger() {
-        auto l = std::make_unique<Ledger>();
-        set_default_categories(*l);
-        set_default_wallets(*l);
-        l->app_path = kFolder;
-        l->nen = QStringLiteral("2004");
-        l->tuki = QStringLiteral("03");
-        l->ini_header = kSignature;
-        l->dat_header = kSignature;
-        return l;
+private:
+    static Ledger& fresh(int which) {
+        static const Ledger pattern = make_default_ledger();
+        static Ledger ledgers[2];
+        ledgers[which] = pattern;
+        return ledgers[which];
     }
 };
 

@@ -41,7 +41,7 @@ bool totals_agree_with_a_recount(Ledger& l) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFolder folder;
-    Ledger& first = *folder.ledger;
+    Ledger& first = folder.ledger;
     const QString path = first.month_file_path();
     folder.files.insert(path, input_bytes(data, size));
 

@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     // The carry-over, for the cash wallet and the last account.
     for (int w : {0, kSaifuCount - 1})
-        carry_over_balance(*folder.ledger, w);
+        carry_over_balance(folder.ledger, w);
     return 0;
 }

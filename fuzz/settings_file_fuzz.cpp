@@ -7,16 +7,16 @@ using namespace kanvelo::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFolder folder;
-    const QString path = folder.ledger->path(kSettingsFile);
+    const QString path = folder.ledger.path(kSettingsFile);
     folder.files.insert(path, input_bytes(data, size));
 
-    settings_read(*folder.ledger);
-    require_written(settings_write(*folder.ledger), "settings that were read can be written");
+    settings_read(folder.ledger);
+    require_written(settings_write(folder.ledger), "settings that were read can be written");
     const QByteArray written = folder.files.value(path);
 
-    auto second = MemoryFolder::fresh_ledger();
-    settings_read(*second);
-    require_written(settings_write(*second), "saved settings can be written again");
+    Ledger& second = folder.second;
+    settings_read(second);
+    require_written(settings_write(second), "saved settings can be written again");
     require(folder.files.value(path) == written, "saved settings save unchanged");
     return 0;
 }
