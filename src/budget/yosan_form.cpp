@@ -226,7 +226,7 @@ void YosanForm::report_comparison(const ComparisonMonth& month, const QString& m
         break;
     }
     if (!month.errors.empty())
-        show_failure_modal(this, comparison_contact_code(month.errors));
+        show_failure_modal(this, contact_code(month.errors));
 }
 
 // ---- choosing a category

@@ -138,18 +138,4 @@ QString budget_to_store(const QString& text) {
     return format_value(text, kAmount);
 }
 
-QString comparison_contact_code(const FileErrors& errors) {
-    if (errors.empty())
-        return QString();
-    const FileError& e = errors.front();
-    QString code = e.file_name();
-    if (e.line > 0)
-        code += u" %1行目"_s.arg(e.line);
-    if (!e.detail.isEmpty())
-        code += u"："_s + e.detail;
-    if (errors.size() > 1)
-        code += u"、ほか%1件"_s.arg(errors.size() - 1);
-    return code;
-}
-
 } // namespace kanvelo

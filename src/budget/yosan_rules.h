@@ -76,8 +76,4 @@ QString budget_message(BudgetCheck check);
 // text as it stands.
 QString budget_to_store(const QString& text);
 
-// The contact code of the unexpected-error window for a damaged comparison
-// month: file, line and cause of the first problem, and how many more.
-QString comparison_contact_code(const FileErrors& errors);
-
 } // namespace kanvelo

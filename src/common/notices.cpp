@@ -83,6 +83,15 @@ Notice failure(const QString& code, const QString& note) {
 
 } // namespace
 
+QString contact_code(const FileErrors& errors) {
+    if (errors.empty())
+        return QString();
+    QString code = errors.front().message();
+    if (errors.size() > 1)
+        code += u"、ほか%1件"_s.arg(errors.size() - 1);
+    return code;
+}
+
 QString contact_line(const QString& code) {
     return u"作者に連絡して下さい。（"_s + (code.isEmpty() ? u"KV71"_s : code) + u"）"_s;
 }

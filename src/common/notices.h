@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/file_error.h"
+
 #include <QString>
 
 class QWidget;
@@ -33,6 +35,11 @@ OsimaiAnswer ask_osimai(QWidget* parent);
 NoticeWindow* show_failure(QWidget* parent, const QString& code, const QString& note = {});
 // The same window, waiting until it is closed.
 void show_failure_modal(QWidget* parent, const QString& code);
+
+// The contact code for a load's problems: file, line and cause of the first,
+// and how many more there were ("~200403.dat 12行目：…、ほか2件"); empty when
+// there were none.
+QString contact_code(const FileErrors& errors);
 
 // The text of the contact line; an empty code gives the program's own code.
 QString contact_line(const QString& code);

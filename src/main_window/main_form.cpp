@@ -143,19 +143,6 @@ void set_colour(QLineEdit* box, bool red) {
     box->setPalette(p);
 }
 
-// "(~200403.dat 12行目)" and how many more problems there were.
-QString contact_code(const FileErrors& errors) {
-    const FileError& e = errors.front();
-    QString code = e.file_name();
-    if (e.line > 0)
-        code += u" %1行目"_s.arg(e.line);
-    if (!e.detail.isEmpty())
-        code += u"："_s + e.detail;
-    if (errors.size() > 1)
-        code += u"、ほか%1件"_s.arg(errors.size() - 1);
-    return code;
-}
-
 } // namespace
 
 Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), ledger_(ledger) {

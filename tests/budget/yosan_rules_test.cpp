@@ -1,4 +1,5 @@
 #include "budget/yosan_rules.h"
+#include "common/notices.h"
 #include "ledger/settings_file.h"
 #include "support/qt_print.h"
 #include "support/test_files.h"
@@ -66,8 +67,8 @@ TEST_F(ComparisonTest, DamagedEntriesAreSkippedAndReported) {
     EXPECT_EQ(m.errors.size(), 4u);
     EXPECT_EQ(m.sisyutu_jisseki, 8);
     EXPECT_EQ(m.jisseki[11], 8);
-    EXPECT_FALSE(comparison_contact_code(m.errors).isEmpty());
-    EXPECT_TRUE(comparison_contact_code(m.errors).contains(u"ほか3件"_s));
+    EXPECT_FALSE(contact_code(m.errors).isEmpty());
+    EXPECT_TRUE(contact_code(m.errors).contains(u"ほか3件"_s));
 }
 
 TEST_F(ComparisonTest, TruncatedFileKeepsWhatWasRead) {
