@@ -7,6 +7,7 @@
 #include "support/accessibility_check.h"
 #include "support/gui_keys.h"
 #include "support/gui_month_view.h"
+#include "support/gui_window_test.h"
 #include "support/layout_check.h"
 #include "support/test_files.h"
 
@@ -35,9 +36,7 @@ QLineEdit* box(QWidget& form, const char* name) {
 QString text(QWidget& form, const char* name) {
     return box(form, name)->text();
 }
-void click(QWidget& form, const char* name) {
-    QTest::mouseClick(child<QPushButton>(form, name), Qt::LeftButton);
-}
+using testing::click;
 QString balance(QWidget& form, int wallet) {
     return child<Grid>(form, "Saifu_Grid")->text(wallet + 1, 1);
 }

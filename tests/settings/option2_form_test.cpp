@@ -6,6 +6,7 @@
 #include "support/accessibility_check.h"
 #include "support/gui_keys.h"
 #include "support/gui_month_view.h"
+#include "support/gui_window_test.h"
 #include "support/layout_check.h"
 #include "support/test_files.h"
 
@@ -33,9 +34,7 @@ using testing::make_active;
 QLineEdit* box(QWidget& form, const char* name) {
     return child<QLineEdit>(form, name);
 }
-void click(QWidget& form, const char* name) {
-    QTest::mouseClick(child<QAbstractButton>(form, name), Qt::LeftButton);
-}
+using testing::click;
 QListWidget* list(QWidget& form) {
     return child<QListWidget>(form, "option2_list");
 }

@@ -3,7 +3,7 @@
 #include "ledger/clock.h"
 #include "ledger/line_file.h"
 
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 namespace kanvelo::testing {
 
 void click(QWidget& window, const char* name) {
-    auto* button = child<QPushButton>(window, name);
+    auto* button = child<QAbstractButton>(window, name);
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -20,7 +20,7 @@ template <class T = QWidget> T* child(QWidget& window, const char* name) {
     return w;
 }
 
-// Clicks the window's button `name` with the mouse.
+// Clicks the window's button (push, radio or check) `name` with the mouse.
 void click(QWidget& window, const char* name);
 
 // The ground of every window test: a fresh folder with a ledger of the default
