@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"kanvelo"_s);
     QApplication::setWindowIcon(app_icon());
+    // Lets the desktop match the windows to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(u"org.kanvelo.Kanvelo"_s);
     load_qt_translations();
     const QString folder = QDir(data_folder()).absolutePath();
     // Saves cut short by a crash or a power cut in an earlier run may have

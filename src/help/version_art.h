@@ -3,11 +3,11 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The pictures of the version window, drawn at run time so that the program
-// carries no image files.
+// The application's icon and the picture of the version window.
 namespace kanvelo {
 
-// The application's emblem: an open account book with a yen mark.
+// The application's icon: an open account book with a yen mark, from the
+// PNGs of data/icons built into the program.
 QPixmap app_icon_pixmap(int size);
 QIcon app_icon();
 

@@ -1,4 +1,5 @@
 #include "help/help_commands.h"
+#include "help/version_art.h"
 #include "help/version_form.h"
 #include "ledger/ledger.h"
 #include "platform/modal.h"
@@ -35,6 +36,22 @@ TEST(VersionForm, DrawsBothPicturesAndFitsItsTexts) {
     const QImage banner = image1->pixmap().toImage();
     EXPECT_NE(banner.pixel(5, 48), banner.pixel(120, 36));
     testing::expect_tidy_layout(form);
+}
+
+// The window icon must be the icon the install gives the desktop, at every
+// size it installs; a resource left out of the link would leave it blank.
+TEST(VersionForm, WindowIconIsTheInstalledIconAtEverySize) {
+    const QIcon icon = app_icon();
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage installed(
+            u"%1/data/icons/%2x%2/org.kanvelo.Kanvelo.png"_s.arg(QStringLiteral(KANVELO_SOURCE_DIR))
+                .arg(size));
+        ASSERT_FALSE(installed.isNull());
+        EXPECT_EQ(
+            icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
 }
 
 TEST(VersionForm, FromTheMenuItWaitsForOk) {
