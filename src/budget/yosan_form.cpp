@@ -198,31 +198,31 @@ void YosanForm::fill_list() {
 
 void YosanForm::read_comparisons() {
     const YearMonth sen = previous_month(ledger_.nen, ledger_.tuki);
-    sen_ = read_comparison_month(month_file_name(ledger_, sen.nen, sen.tuki));
+    sen_ = read_month_totals(month_file_name(ledger_, sen.nen, sen.tuki));
     report_comparison(sen_, u"先月の家計簿ファイルがありません。"_s,
                       u"先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"_s);
     const YearMonth zennen = same_month_last_year(ledger_.nen, ledger_.tuki);
-    zennen_ = read_comparison_month(month_file_name(ledger_, zennen.nen, zennen.tuki));
+    zennen_ = read_month_totals(month_file_name(ledger_, zennen.nen, zennen.tuki));
     report_comparison(zennen_, u"前年同月の家計簿ファイルがありません。"_s,
                       u"前年同月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"_s);
     // A missing month shows nothing rather than zeros that were never read.
     for (const auto& [month, boxes] : {std::pair{&sen_, &sen_boxes_}, {&zennen_, &zennen_boxes_}})
-        if (month->status == ComparisonMonth::Status::Missing)
+        if (month->status == MonthTotals::Status::Missing)
             for (QLineEdit* box :
                  {boxes->kingaku, boxes->jisseki, boxes->yosan_goukei, boxes->jisseki_goukei})
                 box->clear();
 }
 
-void YosanForm::report_comparison(const ComparisonMonth& month, const QString& missing_text,
+void YosanForm::report_comparison(const MonthTotals& month, const QString& missing_text,
                                   const QString& old_text) {
     switch (month.status) {
-    case ComparisonMonth::Status::Missing:
+    case MonthTotals::Status::Missing:
         show_message(this, missing_text);
         return;
-    case ComparisonMonth::Status::OldFormat:
+    case MonthTotals::Status::OldFormat:
         show_message(this, old_text, {}, MsgIcon::Exclamation);
         return;
-    case ComparisonMonth::Status::Read:
+    case MonthTotals::Status::Read:
         break;
     }
     if (!month.errors.empty())
@@ -281,7 +281,7 @@ void YosanForm::show_category(int slot) {
     kon_.kingaku->setFocus();
 }
 
-void YosanForm::show_comparison(const MonthBoxes& boxes, const ComparisonMonth& month, int slot,
+void YosanForm::show_comparison(const MonthBoxes& boxes, const MonthTotals& month, int slot,
                                 bool income) {
     const ComparisonTexts t = comparison_texts(month, slot, income);
     boxes.kingaku->setText(t.kingaku);

@@ -25,8 +25,8 @@ public:
 
     // The slot whose values are shown, -1 before the first choice.
     int current_slot() const { return current_; }
-    const ComparisonMonth& sen() const { return sen_; }
-    const ComparisonMonth& zennen() const { return zennen_; }
+    const MonthTotals& sen() const { return sen_; }
+    const MonthTotals& zennen() const { return zennen_; }
 
     // 終了: stores the shown category and closes, or tells why not.
     void end_clicked();
@@ -51,7 +51,7 @@ private:
     MonthBoxes build_column(const QString& prefix, int column, const QColor& background);
     void fill_list();
     void read_comparisons();
-    void report_comparison(const ComparisonMonth& month, const QString& missing_text,
+    void report_comparison(const MonthTotals& month, const QString& missing_text,
                            const QString& old_text);
 
     // A category chosen in the list; false when the amount box is refused.
@@ -60,14 +60,13 @@ private:
     bool amount_leavable();
     void store_current();
     void show_category(int slot);
-    void show_comparison(const MonthBoxes& boxes, const ComparisonMonth& month, int slot,
-                         bool income);
+    void show_comparison(const MonthBoxes& boxes, const MonthTotals& month, int slot, bool income);
     void kingaku_enter();
     void comment_got_focus();
 
     Ledger& ledger_;
-    ComparisonMonth sen_;
-    ComparisonMonth zennen_;
+    MonthTotals sen_;
+    MonthTotals zennen_;
     int current_ = -1;
     bool reverting_ = false;
 

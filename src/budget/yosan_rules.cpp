@@ -10,41 +10,6 @@ namespace kanvelo {
 namespace {
 
 const QString kAmount = u"#,##0"_s;
-constexpr int kTransferSlot = kTransferHimoku - 1;
-
-void add_budget(ComparisonMonth& m, int slot) {
-    const HimokuRec& h = m.himoku[slot];
-    if (h.yosan_kingaku.isEmpty())
-        return;
-    const auto v = amount_value(h.yosan_kingaku);
-    if (!v) {
-        m.errors.push_back(
-            {m.path, 0, u"費目%1の予算：%2"_s.arg(slot + 1).arg(amount_problem(h.yosan_kingaku))});
-        return;
-    }
-    (h.is_income() ? m.syunyu_yosan : m.sisyutu_yosan) += *v;
-}
-
-void add_entry(ComparisonMonth& m, const SyusiRec& s) {
-    // A damaged file must never index the table with its category number.
-    const auto c = himoku_slot(s.himoku_no);
-    if (!c) {
-        m.errors.push_back({m.path, 0,
-                            u"収支データ「%1 %2 %3」の費目の番号が正しくありません"_s.arg(
-                                s.hiduke, s.himoku_no, s.kingaku)});
-        return;
-    }
-    const auto k = amount_value(s.kingaku);
-    if (!k) {
-        m.errors.push_back(
-            {m.path, 0, u"収支データ「%1」："_s.arg(s.hiduke) + amount_problem(s.kingaku)});
-        return;
-    }
-    m.jisseki[*c] += *k;
-    if (*c == kTransferSlot)
-        return;
-    (m.himoku[*c].is_income() ? m.syunyu_jisseki : m.sisyutu_jisseki) += *k;
-}
 
 } // namespace
 
@@ -61,36 +26,15 @@ QString yosan_row_name(const QString& row) {
     return row.mid(6, 6);
 }
 
-ComparisonMonth read_comparison_month(const QString& path) {
-    ComparisonMonth m;
-    m.path = path;
-    OtherMonth other = read_other_month(path);
-    if (other.missing) {
-        m.status = ComparisonMonth::Status::Missing;
-        return m;
-    }
-    if (other.headerless) {
-        m.status = ComparisonMonth::Status::OldFormat;
-        return m;
-    }
-    m.errors = other.errors;
-    m.himoku = other.himoku;
-    for (int c = 0; c < kHimokuCount; ++c)
-        add_budget(m, c);
-    for (const SyusiRec& s : other.syusi)
-        add_entry(m, s);
-    return m;
-}
-
-ComparisonTexts comparison_texts(const ComparisonMonth& m, int slot, bool income) {
+ComparisonTexts comparison_texts(const MonthTotals& m, int slot, bool income) {
     switch (m.status) {
-    case ComparisonMonth::Status::Missing:
+    case MonthTotals::Status::Missing:
         return {};
-    case ComparisonMonth::Status::OldFormat: {
+    case MonthTotals::Status::OldFormat: {
         const QString zero = format_number(0, kAmount);
         return {zero, zero, QString(), zero, zero};
     }
-    case ComparisonMonth::Status::Read:
+    case MonthTotals::Status::Read:
         break;
     }
     const HimokuRec& h = m.himoku[slot];

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ledger/file_error.h"
 #include "ledger/ledger.h"
+#include "ledger/month_totals.h"
 #include "ledger/other_month.h"
 
 #include <QString>
@@ -22,34 +22,10 @@ QString yosan_list_row(const Ledger& ledger, int slot);
 QString yosan_row_number(const QString& row);
 QString yosan_row_name(const QString& row);
 
-// The previous month or the same month last year, as the budget window shows
-// it beside the open month. Categories are matched by slot, not by name.
-struct ComparisonMonth {
-    enum class Status {
-        Read,      // read, possibly with damaged lines skipped (see errors)
-        Missing,   // no such file
-        OldFormat, // the headerless layout carries no budgets: nothing is used
-    };
-    Status status = Status::Read;
-    QString path;
-    std::array<HimokuRec, kHimokuCount> himoku; // budget, kind and comment as read
-    std::array<double, kHimokuCount> jisseki{};
-    // The month's totals by kind. Actuals leave the transfer category out, as
-    // the open month's totals do; its own row keeps its actual.
-    double syunyu_jisseki = 0;
-    double sisyutu_jisseki = 0;
-    double syunyu_yosan = 0;
-    double sisyutu_yosan = 0;
-    // Lines that could not be used and were skipped: categories out of range,
-    // amounts or budgets that are not numbers, a file that ends early.
-    FileErrors errors;
-};
-
-ComparisonMonth read_comparison_month(const QString& path);
-
-// What the boxes of one comparison month show for category `slot`, with the
-// totals of the kind `income` (the open month's kind of that category). A
-// missing month shows nothing; an old-format one zeros and no comments.
+// What the boxes of one comparison month (the previous month or the same
+// month last year) show for category `slot`, with the totals of the kind
+// `income` (the open month's kind of that category). A missing month shows
+// nothing; an old-format one, which carries no budgets, zeros and no comments.
 struct ComparisonTexts {
     QString kingaku;
     QString jisseki;
@@ -57,7 +33,7 @@ struct ComparisonTexts {
     QString yosan_goukei;
     QString jisseki_goukei;
 };
-ComparisonTexts comparison_texts(const ComparisonMonth& month, int slot, bool income);
+ComparisonTexts comparison_texts(const MonthTotals& month, int slot, bool income);
 
 // The month a year before yyyy/mm (the previous month is previous_month()).
 YearMonth same_month_last_year(const QString& nen, const QString& tuki);

@@ -2,6 +2,7 @@
 
 #include "assets/sisan_form.h"
 #include "budget/yosan_form.h"
+#include "charts/graph_form.h"
 #include "common/notices.h"
 #include "diary/nikki_form.h"
 #include "editing/saifu_form.h"
@@ -129,6 +130,7 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
     {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, &Main_Form::menu_sisan},
+    {MenuRow::Item, {}, u"MenuGraph"_s, u"グラフ(&G)"_s, &Main_Form::menu_graph},
     {MenuRow::Menu, {}, u"MenuHELP"_s, u"ﾍﾙﾌﾟ(&H)"_s, nullptr},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuManual"_s, u"使い方"_s, &Main_Form::menu_manual},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuMorutea"_s, u"モルテアホームページ"_s,
@@ -261,6 +263,11 @@ void Main_Form::menu_export_syusi() {
 
 void Main_Form::menu_sisan() {
     show_sisan_form(this, ledger_.app_path);
+}
+
+void Main_Form::menu_graph() {
+    GraphForm form(ledger_, this);
+    run_modal(form);
 }
 
 void Main_Form::menu_manual() {

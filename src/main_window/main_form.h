@@ -66,6 +66,8 @@ public:
     void menu_export_goukei();
     void menu_export_syusi();
     void menu_sisan();
+    // グラフ: the open month's expense and the twelve months up to it.
+    void menu_graph();
     void menu_manual();
     void menu_morutea();
     void menu_version();

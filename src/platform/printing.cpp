@@ -1,19 +1,15 @@
 #include "platform/printing.h"
 
 #include "ledger/line_file.h"
-#include "platform/message_box.h"
 #include "platform/modal.h"
+#include "platform/save_dialog.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -109,34 +105,12 @@ void show_print_preview(QWidget* parent, const PaintPages& paint) {
 }
 
 QString pdf_folder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    return folder.endsWith(u'/') ? folder : folder + u'/';
+    return documents_folder();
 }
 
 QString ask_pdf_path(QWidget* parent, const QString& file_name) {
-    QString proposed = pdf_folder() + file_name;
-    for (;;) {
-        QFileDialog dialog(parent, u"PDFファイルに保存"_s, proposed, u"PDF (*.pdf)"_s);
-        dialog.setObjectName(u"pdf_dialog"_s);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(u"pdf"_s);
-        // Qt's own dialog, in Japanese through its translations; the question
-        // about replacing a file is the program's own.
-        dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-        if (run_modal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        const QString path = dialog.selectedFiles().first();
-        if (!QFileInfo::exists(path))
-            return path;
-        if (show_message(parent,
-                         u"「"_s + QFileInfo(path).fileName() +
-                             u"」はもうあります。置き換えますか？"_s,
-                         {}, MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
-            return path;
-        proposed = path;
-    }
+    return ask_save_path(
+        parent, {u"pdf_dialog"_s, u"PDFファイルに保存"_s, u"PDF (*.pdf)"_s, u"pdf"_s}, file_name);
 }
 
 void set_printer_for_tests(std::optional<QString> pdf_path) {
