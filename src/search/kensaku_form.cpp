@@ -65,6 +65,7 @@ void KensakuForm::build() {
     place_twips(goukei_, 120, 5940, 6000, 300);
     skipped_ = make_label(this, u"kensaku_skipped"_s, QString());
     skipped_->setWordWrap(true);
+    skipped_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place_twips(skipped_, 120, 6300, 9960, 600);
     resize_twips(this, 10200, 7020);
 
@@ -80,7 +81,7 @@ void KensakuForm::build_grid() {
     place_twips(grid_, 120, 1620, 9960, 4200);
     grid_->set_cols(5);
     grid_->set_fixed_rows(1);
-    const int widths[] = {1250, 1650, 1250, 3600, 1650};
+    const int widths[] = {1250, 1650, 1250, 3900, 1650};
     const QString heads[] = {u"日付"_s, u"費目"_s, u"金額"_s, u"摘要"_s, u"財布"_s};
     for (int c = 0; c < 5; ++c) {
         grid_->set_col_width_twips(c, widths[c]);
