@@ -3,7 +3,6 @@
 #include "support/qt_print.h"
 #include "support/test_files.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace kanvelo;
@@ -106,12 +105,4 @@ TEST_F(SearchTest, HitsCarryTheirPlaceNamesAndSum) {
     EXPECT_EQ(r.hits[3].index, 1); // the open month's entry, not in its file yet
     EXPECT_EQ(r.hits[3].tuki, 3);
     EXPECT_DOUBLE_EQ(r.total, 980 - 50000 + 300000 + 500);
-}
-
-TEST_F(SearchTest, ReadsButNeverWrites) {
-    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    const QByteArray march = dir.read_bytes(u"~200703.dat"_s);
-    search_months(l, {u"スーパー"_s, {}, {}, {}, {}});
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
-    EXPECT_EQ(dir.read_bytes(u"~200703.dat"_s), march);
 }
