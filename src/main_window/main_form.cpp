@@ -31,6 +31,7 @@
 #include "reports/fileout_form.h"
 #include "reports/print_himoku_form.h"
 #include "reports/print_mainichi_form.h"
+#include "search/kensaku_form.h"
 #include "settings/option2_form.h"
 #include "settings/option_form.h"
 #include "settings/zei_form.h"
@@ -114,6 +115,7 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Menu, {}, u"MenuEDIT"_s, u"編集(&E)"_s, nullptr},
     {MenuRow::Item, u"MenuEDIT"_s, u"MenuTeisei"_s, u"訂正"_s, &Main_Form::menu_teisei},
     {MenuRow::Item, u"MenuEDIT"_s, u"MenuSakujo"_s, u"削除"_s, &Main_Form::menu_sakujo},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuKensaku"_s, u"検索"_s, &Main_Form::menu_kensaku},
     {MenuRow::Separator, u"MenuEDIT"_s, u"Menuline3"_s, {}, nullptr},
     {MenuRow::Menu, u"MenuEDIT"_s, u"MenuSort"_s, u"並べ替え"_s, nullptr},
     {MenuRow::Item, u"MenuSort"_s, u"MenuSortHiduke"_s, u"日付順"_s, &Main_Form::menu_sort_hiduke},
@@ -694,6 +696,42 @@ void Main_Form::closeEvent(QCloseEvent* event) {
     case OsimaiAnswer::Closed:
         break;
     }
+}
+
+void Main_Form::menu_kensaku() {
+    KensakuForm form(ledger_, this);
+    run_modal(form);
+    if (const auto& hit = form.chosen())
+        show_found_entry(hit->nen, hit->tuki, hit->index);
+}
+
+void Main_Form::show_found_entry(int nen, int tuki, int index) {
+    const QString year = format_number(nen, u"0000"_s);
+    const QString month = format_number(tuki, u"00"_s);
+    if (year != ledger_.nen || month != ledger_.tuki) {
+        // As 家計簿を開く does: the open month is saved before another loads.
+        if (!save_all())
+            return;
+        const QString was_nen = ledger_.nen;
+        const QString was_tuki = ledger_.tuki;
+        ledger_.nen = year;
+        ledger_.tuki = month;
+        // Start-up opens the month kanvelo.ini records.
+        if (auto e = settings_write(ledger_)) {
+            ledger_.nen = was_nen;
+            ledger_.tuki = was_tuki;
+            report_save_failure(*e);
+            return;
+        }
+        startup();
+    }
+    if (index < 1 || index > ledger_.kensu)
+        return;
+    if (ledger_.session.gamen != 1)
+        gamen_switch();
+    grid1_->set_row(index);
+    grid1_->scrollTo(grid1_->currentIndex());
+    grid1_->setFocus();
 }
 
 void Main_Form::open_other_month() {

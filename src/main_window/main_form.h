@@ -76,6 +76,11 @@ public:
     void menu_sort_hiduke();
     void menu_sort_himoku();
     void menu_sort_kingaku();
+    // 検索; a result chosen there is shown by show_found_entry.
+    void menu_kensaku();
+    // Shows entry `index` of the month nen/tuki, opening that month first
+    // (after saving the open one) when it is another.
+    void show_found_entry(int nen, int tuki, int index);
 
     // After entry e was corrected: the category totals, the month totals and
     // balances (the month recalculation) and the entry's row, which becomes

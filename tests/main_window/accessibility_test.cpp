@@ -3,6 +3,7 @@
 #include "ledger/diary_file.h"
 #include "main_window/main_form.h"
 #include "main_window/open_form.h"
+#include "search/kensaku_form.h"
 #include "settings/zei_form.h"
 #include "support/accessibility_check.h"
 #include "support/test_files.h"
@@ -29,6 +30,7 @@ TEST(Accessibility, EveryBoxAUserTypesIntoIsNamedByItsLabel) {
         [&] { return std::make_unique<NikkiForm>(*ledger); },
         [&] { return std::make_unique<OpenForm>(*ledger); },
         [&] { return std::make_unique<ZeiForm>(*ledger); },
+        [&] { return std::make_unique<KensakuForm>(*ledger); },
     };
     for (const auto& make : windows) {
         std::unique_ptr<QWidget> w = make();

@@ -1,0 +1,84 @@
+#include "ledger/settings_file.h"
+#include "search/kensaku_form.h"
+#include "support/accessibility_check.h"
+#include "support/gui_keys.h"
+#include "support/gui_month_view.h"
+#include "support/layout_check.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace kanvelo;
+using namespace kanvelo::testing;
+
+namespace {
+
+struct KensakuFormTest : MonthViewTest {
+    void SetUp() override {
+        MonthViewTest::SetUp();
+        folder.write_lines(u"~200312.dat"_s, month_file_with({entry("20031230", "12", "4,000",
+                                                                    "スーパー年末", "0")}));
+        folder.write_lines(
+            u"~200401.dat"_s,
+            month_file_with({entry("20040102", "13", "1,500", "新年会", "0"),
+                             entry("20040110", "12", "2,300", "スーパー一月", "1")}));
+        start({entry("20040305", "12", "700", "スーパー三月", "0")});
+    }
+    static QLineEdit* box(QDialog& d, const char* name) { return child<QLineEdit>(d, name); }
+    static Grid* results(QDialog& d) { return child<Grid>(d, "kensaku_grid"); }
+    static void search_by_enter(QDialog& d, const char* name, const QString& text) {
+        box(d, name)->setText(text);
+        box(d, name)->setFocus();
+        key(Qt::Key_Return);
+    }
+};
+
+} // namespace
+
+TEST_F(KensakuFormTest, AHitInAnotherMonthOpensItAfterSavingAndSelectsTheEntry) {
+    ledger->add_entry({u"20040320"_s, u"12"_s, u"250"_s, u"スーパー未保存"_s, u"0"_s});
+    main->new_entry_refresh();
+    open_with("MenuKensaku", [this](QDialog& d) {
+        expect_tidy_layout(d);
+        expect_named_boxes(d);
+        search_by_enter(d, "kensaku_kingaku_from", u"1,000x"_s);
+        EXPECT_EQ(messages.texts(), QStringList{u"数字を入力して下さいね。"_s});
+        EXPECT_EQ(focused_name(), u"kensaku_kingaku_from");
+        EXPECT_EQ(results(d)->rows(), 1);
+
+        box(d, "kensaku_kingaku_from")->clear();
+        search_by_enter(d, "kensaku_moji", u"スーパー"_s);
+        Grid* g = results(d);
+        ASSERT_EQ(g->rows(), 5);
+        EXPECT_EQ(g->text(1, 0), u"2003/12/30");
+        EXPECT_EQ(g->text(2, 1) + g->text(2, 2) + g->text(2, 4), u"日常食品2,300給料振込口座");
+        EXPECT_EQ(g->text(4, 3), u"スーパー未保存");
+        EXPECT_EQ(child<QLabel>(d, "kensaku_goukei")->text(), u"4件　合計 7,250円");
+
+        const QPoint cell = g->visualItemRect(g->item(1, 3)).center();
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell);
+    });
+    EXPECT_EQ(ledger->nen, u"2004");
+    EXPECT_EQ(ledger->tuki, u"01");
+    EXPECT_EQ(ledger->kensu, 2);
+    EXPECT_EQ(grid("Main_Grid1")->row(), 2);
+    EXPECT_EQ(grid("Main_Grid1")->text(2, 3), u"スーパー一月");
+    const QStringList ini = folder.read_lines(kSettingsFile);
+    EXPECT_EQ(ini.mid(91, 2), (QStringList{u"2004"_s, u"01"_s}));
+    // The month left was saved on the way.
+    EXPECT_TRUE(folder.read_lines(u"~200403.dat"_s).contains(u"スーパー未保存"));
+
+    // A hit in the open month needs no loading: Enter on the row selects it.
+    open_with("MenuKensaku", [](QDialog& d) {
+        search_by_enter(d, "kensaku_moji", u"新年会"_s);
+        ASSERT_EQ(results(d)->rows(), 2);
+        results(d)->setFocus();
+        key(Qt::Key_Return);
+    });
+    EXPECT_EQ(ledger->tuki, u"01");
+    EXPECT_EQ(grid("Main_Grid1")->row(), 1);
+    EXPECT_EQ(messages.texts().size(), 1);
+}
