@@ -1,4 +1,5 @@
 #include "help/version_art.h"
+#include "ledger/backup.h"
 #include "ledger/ledger.h"
 #include "ledger/stray_files.h"
 #include "main_window/main_form.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
     const QDateTime started = QDateTime::currentDateTime();
     remove_stray_temporaries(folder, started);
     remove_stray_temporaries(folder + u"/資産"_s, started);
+    for (const QString& day : backup_days(folder + u'/'))
+        remove_stray_temporaries(folder + u'/' + kBackupFolder + u'/' + day, started);
     auto ledger = std::make_unique<Ledger>();
     ledger->app_path = folder + u'/';
     Main_Form form(*ledger);

@@ -1,5 +1,7 @@
 #include "ledger/line_file.h"
 
+#include "ledger/backup.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -20,11 +22,14 @@ constexpr const char* kCodec = "windows-31j";
 int g_fail_countdown = 0;
 int g_fail_errno = EIO;
 MemoryFiles* g_memory = nullptr;
+// While a backup copy is made, its reads and writes are not among the
+// operations a test counts: the test means the save.
+bool g_seams_paused = false;
 
 // True when the operation should fail because a test asked for it; errno is
 // then the error the test chose.
 bool injected_failure() {
-    if (g_fail_countdown <= 0 || --g_fail_countdown != 0)
+    if (g_seams_paused || g_fail_countdown <= 0 || --g_fail_countdown != 0)
         return false;
     errno = g_fail_errno;
     return true;
@@ -34,7 +39,7 @@ int g_read_fail_countdown = 0;
 int g_read_fail_errno = EIO;
 
 bool injected_read_failure() {
-    if (g_read_fail_countdown <= 0 || --g_read_fail_countdown != 0)
+    if (g_seams_paused || g_read_fail_countdown <= 0 || --g_read_fail_countdown != 0)
         return false;
     errno = g_read_fail_errno;
     return true;
@@ -403,6 +408,23 @@ void sync_folder(const QString& path) {
 } // namespace
 
 WriteResult write_file_bytes(const QString& path, const QByteArray& bytes) {
+    // Files in memory are the fuzzers' and the tests': thousands of saves a
+    // second that no one will restore.
+    WriteResult not_kept;
+    if (!g_memory) {
+        g_seams_paused = true;
+        not_kept = keep_backup_before_replacing(path);
+        g_seams_paused = false;
+    }
+    WriteResult saved = write_file_bytes_without_backup(path, bytes);
+    // A save that failed has its own message; the backup is tried again with
+    // the next save.
+    if (not_kept && !saved)
+        report_backup_failure(*not_kept);
+    return saved;
+}
+
+WriteResult write_file_bytes_without_backup(const QString& path, const QByteArray& bytes) {
     if (g_memory) {
         g_memory->insert(path, bytes);
         return std::nullopt;

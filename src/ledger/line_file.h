@@ -59,8 +59,11 @@ QString first_unstorable(const QString& text);
 // The core of write_line_file for bytes that are ready: replaces the file
 // atomically and durably (the new file is on the disk before it takes the old
 // one's place, and the folder after). A failure names the file and says why
-// in words for the user; the old file is then left whole.
+// in words for the user; the old file is then left whole. One of the files
+// backup.h names is first copied to the day's backup folder.
 WriteResult write_file_bytes(const QString& path, const QByteArray& bytes);
+// The same without that copy: for the backup copies themselves.
+WriteResult write_file_bytes_without_backup(const QString& path, const QByteArray& bytes);
 
 // Whether something stands at the path (through the memory files when set).
 bool file_exists(const QString& path);

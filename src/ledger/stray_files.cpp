@@ -10,10 +10,11 @@ using namespace Qt::StringLiterals;
 namespace kanvelo {
 
 bool is_stray_temporary_name(const QString& name) {
-    // The program's files, then the six characters the save adds.
+    // The program's files (with the number a second backup copy of a day
+    // gets), then the six characters the save adds.
     static const QRegularExpression pattern(
         u"^(kanvelo2?\\.ini|~\\d{6}\\.dat|~\\d{6}\\.dat\\.damaged\\d*|~\\d{6}\\.tab|"
-        "日記\\d{4}\\.dat|total\\.csv|TOTAL\\.CSV|sisan\\.dat|m\\d{7}\\.txt)"
+        "日記\\d{4}\\.dat|total\\.csv|TOTAL\\.CSV|sisan\\.dat|m\\d{7}\\.txt)(\\.\\d{1,4})?"
         "\\.[A-Za-z0-9]{6}$"_s);
     return pattern.match(name).hasMatch();
 }

@@ -85,10 +85,12 @@ TEST(StrayFiles, OnlyTheProgramsOwnOldTemporaryFilesAreRemoved) {
         const char* name;
         bool removed;
     } cases[] = {
-        {"~200403.dat.Ab12Cd", true},   {"kanvelo.ini.x1Y2z3", true}, {"kanvelo2.ini.QWERTY", true},
-        {"sisan.dat.abc123", true},     {"~200403.dat", false},       {"kanvelo.ini", false},
-        {"notes.txt.Ab12Cd", false},    {"~200403.dat.Ab12C", false}, {"~2004.dat.Ab12Cd", false},
-        {"~200403.dat.damaged", false},
+        {"~200403.dat.Ab12Cd", true},   {"kanvelo.ini.x1Y2z3", true},
+        {"kanvelo2.ini.QWERTY", true},  {"sisan.dat.abc123", true},
+        {"~200403.dat", false},         {"kanvelo.ini", false},
+        {"notes.txt.Ab12Cd", false},    {"~200403.dat.Ab12C", false},
+        {"~2004.dat.Ab12Cd", false},    {"~200403.dat.damaged", false},
+        {"~200403.dat.2.Ab12Cd", true}, {"~200403.dat.2", false},
     };
     TempFolder dir;
     for (const auto& c : cases)
