@@ -1,6 +1,8 @@
 #include "main_window/main_form.h"
 
 #include "assets/sisan_form.h"
+#include "backup/backup_form.h"
+#include "backup/backup_rules.h"
 #include "budget/yosan_form.h"
 #include "charts/graph_form.h"
 #include "common/notices.h"
@@ -11,6 +13,7 @@
 #include "editing/teisei_rules.h"
 #include "entry/kinyu_form.h"
 #include "help/help_commands.h"
+#include "ledger/backup.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
 #include "ledger/ledger.h"
@@ -38,6 +41,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -96,6 +100,8 @@ struct MenuRow {
 const MenuRow kMenuRows[] = {
     {MenuRow::Menu, {}, u"Menufile"_s, u"ﾌｧｲﾙ(&F)"_s, nullptr},
     {MenuRow::Item, u"Menufile"_s, u"MenuOpen"_s, u"家計簿を開く"_s, &Main_Form::open_other_month},
+    {MenuRow::Item, u"Menufile"_s, u"MenuBackup"_s, u"バックアップから戻す"_s,
+     &Main_Form::menu_backup},
     {MenuRow::Separator, u"Menufile"_s, u"MenuLine2"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"MenuPrint"_s, u"印刷"_s, nullptr},
     {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s,
@@ -158,6 +164,11 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), led
     setup_grids();
     resize_twips(this, kMainMinWidth, kMainMinHeight);
     on_end_ = [] { QCoreApplication::exit(0); };
+    set_backup_failure_reporter([this](const FileError& e) { report_backup_failure(e); });
+}
+
+Main_Form::~Main_Form() {
+    set_backup_failure_reporter(nullptr);
 }
 
 void Main_Form::build_menus() {
@@ -667,6 +678,17 @@ void Main_Form::report_save_failure(const FileError& e) {
                  QString(), MsgIcon::Exclamation);
 }
 
+void Main_Form::report_backup_failure(const FileError& e) {
+    // Shown once a run: a backup folder that cannot be written stays so until
+    // the user does something about it, and every save would say it again.
+    show_message(this,
+                 u"保存の前に、元のファイルのバックアップを「%1」に残せませんでした。\n%2\n\n"
+                 "保存はそのまま続けました。データのフォルダの「%3」を確かめて下さい。"
+                 "このお知らせは、次に起動するまで出しません。"_s.arg(
+                     QDir(ledger_.app_path).relativeFilePath(e.path), e.detail, kBackupFolder),
+                 QString(), MsgIcon::Exclamation);
+}
+
 bool Main_Form::save_all() {
     BusyPointer busy;
     return write_files();
@@ -732,6 +754,47 @@ void Main_Form::show_found_entry(int nen, int tuki, int index) {
     grid1_->set_row(index);
     grid1_->scrollTo(grid1_->currentIndex());
     grid1_->setFocus();
+}
+
+void Main_Form::menu_backup() {
+    std::vector<BackupCopy> copies = backup_copies(ledger_.month_file_path());
+    if (copies.empty()) {
+        show_message(
+            this,
+            u"%1年%2月の家計簿のバックアップは、まだありません。\n"
+            "バックアップは、保存するときに、その日の最初の保存の前の内容が残ります。"_s.arg(
+                ledger_.nen, ledger_.tuki),
+            QString(), MsgIcon::Information);
+        return;
+    }
+    BackupForm form(ledger_, std::move(copies), this);
+    run_modal(form);
+    if (form.chosen())
+        restore_month(*form.chosen());
+}
+
+void Main_Form::restore_month(const BackupCopy& copy) {
+    // What is on screen goes to the disk first, so that the restore keeps it
+    // among the copies and can itself be undone.
+    if (!save_all()) {
+        show_message(this,
+                     u"今の家計簿を保存できなかったので、バックアップから戻すのをやめました。"_s,
+                     QString(), MsgIcon::Exclamation);
+        return;
+    }
+    if (auto failed = restore_backup(copy, ledger_.month_file_path())) {
+        show_message(this,
+                     u"バックアップから戻せませんでした。\n%1\n\n家計簿は戻す前のままです。"_s.arg(
+                         failed->message()),
+                     QString(), MsgIcon::Exclamation);
+        return;
+    }
+    startup();
+    show_message(this,
+                 u"%1年%2月の家計簿を、%3のバックアップに戻しました。\n"
+                 "戻す前の内容は、今日のバックアップに残してあります。"_s.arg(
+                     ledger_.nen, ledger_.tuki, copy_day_text(copy)),
+                 QString(), MsgIcon::Information);
 }
 
 void Main_Form::open_other_month() {

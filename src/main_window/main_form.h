@@ -13,6 +13,7 @@ class QAction;
 namespace kanvelo {
 
 struct Ledger;
+struct BackupCopy;
 class Grid;
 enum class SortKey;
 
@@ -23,6 +24,7 @@ class Main_Form : public QMainWindow {
     Q_OBJECT
 public:
     explicit Main_Form(Ledger& ledger, QWidget* parent = nullptr);
+    ~Main_Form() override;
 
     // Loads the month recorded in kanvelo.ini and shows it, creating missing
     // files; a damaged file brings up the unexpected-error window and loading
@@ -50,6 +52,9 @@ public:
 
     // The commands of the menu bar.
     void menu_save();
+    // バックアップから戻す: a kept copy of the open month's file, after a
+    // question; the month is saved first and reloaded after.
+    void menu_backup();
     void menu_exit();
     void menu_zei();
     void menu_option_himoku();
@@ -116,8 +121,10 @@ private:
     void show_load_errors(const FileErrors& errors);
     bool write_files();
     void report_save_failure(const FileError& error);
+    void report_backup_failure(const FileError& error);
     void jisseki_column_refresh();
     void sort_entries(SortKey key);
+    void restore_month(const BackupCopy& copy);
 
     Ledger& ledger_;
     Grid* grid1_ = nullptr;
