@@ -1,6 +1,7 @@
 // Reading, deriving and writing a month of 1000 entries (with and without the
-// disk, clean and damaged), and reading ten years of other months through the
-// shared reader.
+// disk, clean and damaged), reading ten years of other months through the
+// shared reader, and the backup copy a save makes.
+#include "ledger/clock.h"
 #include "ledger/line_file.h"
 #include "ledger/month_file.h"
 #include "ledger/other_month.h"
@@ -8,6 +9,7 @@
 #include "ledger/values.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -110,6 +112,36 @@ void BM_Read120OtherMonths(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Read120OtherMonths)->Unit(benchmark::kMillisecond);
+
+// A save of the month that today's backup folder already holds a copy of, and
+// the first save of a new day: the copy of the file it replaces, and the
+// oldest day removed once there are more than thirty.
+void BM_SaveLaterTheSameDay(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    month_of_1000(l, dir);
+    clock_set_today_for_tests(QDate(2004, 3, 1));
+    for (auto _ : state)
+        if (month_file_write(l))
+            state.SkipWithError("write failed");
+    clock_set_today_for_tests(QDate());
+}
+BENCHMARK(BM_SaveLaterTheSameDay)->Unit(benchmark::kMillisecond);
+
+void BM_FirstSaveOfTheDay(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    month_of_1000(l, dir);
+    QDate day(2004, 3, 1);
+    for (auto _ : state) {
+        clock_set_today_for_tests(day);
+        day = day.addDays(1);
+        if (month_file_write(l))
+            state.SkipWithError("write failed");
+    }
+    clock_set_today_for_tests(QDate());
+}
+BENCHMARK(BM_FirstSaveOfTheDay)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 } // namespace
 
