@@ -3,6 +3,7 @@
 #include "backup/backup_rules.h"
 #include "common/notices.h"
 #include "ledger/ledger.h"
+#include "ledger/month_totals.h"
 #include "ledger/values.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
@@ -89,17 +90,17 @@ const BackupCopy* BackupForm::selected() const {
 
 void BackupForm::show_selected() {
     const BackupCopy* copy = selected();
-    const CopySummary s = copy ? summarize_month_copy(copy->path) : CopySummary{};
-    const bool shown = copy && !s.missing;
+    const MonthTotals m = copy ? read_month_totals(copy->path) : MonthTotals{};
+    const bool shown = copy && m.status != MonthTotals::Status::Missing;
     const QString amount = u"#,##0"_s;
-    kensu_->setText(shown ? QString::number(s.kensu) : QString());
-    syunyu_->setText(shown ? format_number(s.syunyu, amount) : QString());
-    sisyutu_->setText(shown ? format_number(s.sisyutu, amount) : QString());
-    if (copy && s.missing)
+    kensu_->setText(shown ? QString::number(m.kensu) : QString());
+    syunyu_->setText(shown ? format_number(m.syunyu_jisseki, amount) : QString());
+    sisyutu_->setText(shown ? format_number(m.sisyutu_jisseki, amount) : QString());
+    if (copy && !shown)
         note_->setText(u"このバックアップは見つかりません（消されたか、移されました）。"_s);
-    else if (!s.problems.empty())
+    else if (!m.errors.empty())
         note_->setText(u"このバックアップには読めない所があります。読めた分を表示しています。（"_s +
-                       contact_code(s.problems) + u"）"_s);
+                       contact_code(m.errors) + u"）"_s);
     else
         note_->clear();
 }

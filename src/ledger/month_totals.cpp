@@ -70,6 +70,7 @@ MonthTotals read_month_totals(const QString& path) {
         for (int c = 0; c < kHimokuCount; ++c)
             add_budget(m, c);
     }
+    m.kensu = int(other.syusi.size());
     for (const SyusiRec& s : other.syusi)
         add_entry(m, s);
     return m;

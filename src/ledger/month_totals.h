@@ -28,6 +28,7 @@ struct MonthTotals {
     double sisyutu_jisseki = 0;
     double syunyu_yosan = 0;
     double sisyutu_yosan = 0;
+    int kensu = 0; // entries read, also those skipped in the totals
     // Lines that could not be used and were skipped: categories out of range,
     // amounts or budgets that are not numbers, a file that ends early or
     // cannot be read at all.

@@ -1,5 +1,4 @@
 // Putting a kept copy of the month back from the main window's menu.
-#include "backup/backup_rules.h"
 #include "ledger/backup.h"
 #include "ledger/settings_file.h"
 #include "main_window/main_form.h"
@@ -40,31 +39,6 @@ struct BackupMenuTest : WindowTest {
 };
 
 } // namespace
-
-// A damaged copy shows what could be read and says so.
-TEST(CopySummary, ADamagedCopyCountsWhatCanBeReadAndSaysItIsDamaged) {
-    const struct {
-        QList<QStringList> entries;
-        int cut_lines; // taken off the end of the file
-        const char* expected;
-    } cases[] = {
-        {{entry("20040301", "12", "千円", "a", "0"), entry("20040302", "13", "800", "b", "0")},
-         0,
-         "2 0 800 damaged"},
-        {{entry("20040301", "1", "10,000", "x", "0"), entry("20040302", "12", "500", "y", "0")},
-         1,
-         "2 10000 500 damaged"},
-    };
-    for (const auto& c : cases) {
-        TempFolder dir;
-        const QStringList lines = month_file_with(c.entries);
-        dir.write_lines(kMonth, lines.mid(0, lines.size() - c.cut_lines));
-        const CopySummary s = summarize_month_copy(dir.file(kMonth));
-        EXPECT_EQ(u"%1 %2 %3 %4"_s.arg(s.kensu).arg(s.syunyu).arg(s.sisyutu).arg(
-                      s.problems.empty() ? u"whole"_s : u"damaged"_s),
-                  QString::fromUtf8(c.expected));
-    }
-}
 
 TEST_F(BackupMenuTest, ACopyChosenFromTheMenuBecomesTheMonthInTheLedgerGridsAndFile) {
     folder.write_lines(kSettingsFile, settings_file_for(u"2004"_s, u"03"_s));

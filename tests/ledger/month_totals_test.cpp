@@ -62,6 +62,7 @@ TEST_F(MonthTotalsTest, DamagedEntriesAreSkippedAndReported) {
          entry("20040203", "abc", "4,000", "", "0"), entry("20040204", "12", "x", "", "0"),
          entry("20040205", "12", "8", "", "0")}));
     EXPECT_EQ(m.errors.size(), 4u);
+    EXPECT_EQ(m.kensu, 5); // counted all the same
     EXPECT_EQ(m.sisyutu_jisseki, 8);
     EXPECT_EQ(m.jisseki[11], 8);
     EXPECT_TRUE(m.incomplete());
