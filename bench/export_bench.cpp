@@ -94,10 +94,3 @@ void BM_EntriesFileOf1000Written(benchmark::State& state) {
 BENCHMARK(BM_EntriesFileOf1000Written)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

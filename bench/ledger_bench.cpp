@@ -144,10 +144,3 @@ void BM_FirstSaveOfTheDay(benchmark::State& state) {
 BENCHMARK(BM_FirstSaveOfTheDay)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

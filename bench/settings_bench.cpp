@@ -62,12 +62,3 @@ void BM_RefreshAfterCategorySettings(benchmark::State& state) {
 BENCHMARK(BM_RefreshAfterCategorySettings)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
