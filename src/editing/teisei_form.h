@@ -4,16 +4,15 @@
 
 #include <QDialog>
 
-class QComboBox;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 namespace kanvelo {
 
 struct Ledger;
 class Spinner;
+class EntryBoxes;
 
 // "収支データの訂正": changes one entry of the open month, and steps to the
 // previous or next entry, writing back the entry shown before each step.
@@ -36,7 +35,6 @@ Q_SIGNALS:
     void written(int entry);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -45,22 +43,14 @@ private:
     void build();
     void build_date();
     void connect_controls();
-    void fill_lists();
+    void fill_category_list();
     void load_entry();
     void set_date_part(QLineEdit* box, Spinner* spinner, const QString& text);
-
-    void take_list_item(QListWidgetItem* item);
-    bool number_check(Asker asker);
-    void number_enter();
-    void kingaku_enter();
-    void kingaku_got_focus();
-    void tekiyo_got_focus();
 
     bool at_end(Step step);
     bool write_back();
     void finish(Step step);
 
-    bool key_filter(QObject* watched, QKeyEvent* event);
     void warn(const QString& text);
 
     Ledger& ledger_;
@@ -73,11 +63,7 @@ private:
     Spinner* tuki_vsc_ = nullptr;
     Spinner* hi_vsc_ = nullptr;
     QListWidget* list_ = nullptr;
-    QLineEdit* number_ = nullptr;
-    QLineEdit* meisyo_ = nullptr;
-    QLineEdit* kingaku_ = nullptr;
-    QLineEdit* tekiyo_ = nullptr;
-    QComboBox* saifu_ = nullptr;
+    EntryBoxes* boxes_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* mae_ = nullptr;
     QPushButton* tugi_ = nullptr;

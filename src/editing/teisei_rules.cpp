@@ -46,51 +46,6 @@ QString teisei_list_item(const Ledger& ledger, int slot) {
            ledger.himoku[slot].name;
 }
 
-TeiseiPick teisei_pick(const QString& item) {
-    return {item.mid(1, 2), item.mid(6, 6)};
-}
-
-NumberResult check_number(const QString& number) {
-    if (!to_number(number))
-        return {NumberCheck::NotNumber, -1};
-    const std::optional<int> slot = himoku_slot(number);
-    if (!slot)
-        return {NumberCheck::OutOfRange, -1};
-    return {NumberCheck::Ok, *slot};
-}
-
-QStringList number_messages(NumberCheck check, Asker asker) {
-    const QString range = u"1～"_s + QString::number(kHimokuCount) + u"の数字を入力して下さい。"_s;
-    switch (check) {
-    case NumberCheck::Ok:
-        return {};
-    case NumberCheck::NotNumber:
-        return {asker == Asker::Box ? u"数字を入力して下さいね。"_s : u"数値を入力して下さいね。"_s,
-                range};
-    case NumberCheck::OutOfRange:
-        break;
-    }
-    return {range};
-}
-
-KingakuCheck check_kingaku(const QString& kingaku) {
-    if (!to_number(kingaku))
-        return KingakuCheck::NotNumber;
-    return amount_value(kingaku) ? KingakuCheck::Ok : KingakuCheck::TooLarge;
-}
-
-QString kingaku_message(KingakuCheck check, Asker asker) {
-    switch (check) {
-    case KingakuCheck::Ok:
-        return {};
-    case KingakuCheck::TooLarge:
-        return u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s;
-    case KingakuCheck::NotNumber:
-        break;
-    }
-    return asker == Asker::Box ? u"数字を入力して下さいね。"_s : u"数値を入力して下さいね。"_s;
-}
-
 DateResult check_date(const QString& nen, const QString& tuki, const QString& hi) {
     const auto year = whole_number_in(nen, kYearMin, kYearMax);
     if (!year)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/box_checks.h"
+#include "common/category_list.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,29 +30,21 @@ QString sakujo_row_message(RowHolds holds);
 QString teisei_list_item(const Ledger& ledger, int slot);
 
 // What a click on a list item copies: characters 2-3 and 7-12.
-struct TeiseiPick {
-    QString number;
-    QString name;
-};
-TeiseiPick teisei_pick(const QString& item);
+using TeiseiPick = ListPick;
+inline TeiseiPick teisei_pick(const QString& item) {
+    return category_from_list_item(item);
+}
 
-// The category number must be a whole number 1..30: "2.5" would otherwise
-// change category 2's total and be stored as a number no category has.
-enum class NumberCheck { Ok, NotNumber, OutOfRange };
-struct NumberResult {
-    NumberCheck check = NumberCheck::NotNumber;
-    int slot = -1; // himoku slot when Ok
-};
-NumberResult check_number(const QString& number);
-
-// Who asks decides the wording of "not a number": the boxes say 数字, the
-// buttons that write the entry back say 数値.
-enum class Asker { Box, Button };
-QStringList number_messages(NumberCheck check, Asker asker);
-
-enum class KingakuCheck { Ok, NotNumber, TooLarge };
-KingakuCheck check_kingaku(const QString& kingaku);
-QString kingaku_message(KingakuCheck check, Asker asker);
+// The correction window's names for the checks it shares with the entry window.
+using NumberCheck = CategoryCheck;
+using NumberResult = CategoryResult;
+using KingakuCheck = AmountCheck;
+inline NumberResult check_number(const QString& number) {
+    return check_category(number);
+}
+inline KingakuCheck check_kingaku(const QString& kingaku) {
+    return check_amount(kingaku);
+}
 
 // The three date boxes as a stored date. A year the program can open and a
 // month 1..12 are required; a day past the end of the month becomes the

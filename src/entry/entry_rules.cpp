@@ -25,29 +25,9 @@ QList<int> category_list_slots(const Ledger& ledger, bool income) {
     return slots;
 }
 
-CategoryResult check_category(const QString& number) {
-    if (!to_number(number))
-        return {CategoryCheck::NotNumber, -1};
-    // A fraction names no category: it would be stored and never counted.
-    const std::optional<int> slot = himoku_slot(number);
-    if (!slot)
-        return {CategoryCheck::OutOfRange, -1};
-    return {CategoryCheck::Ok, *slot};
-}
-
 QStringList category_messages(CategoryCheck check, CategoryAsker asker) {
-    const QString range = u"1～"_s + QString::number(kHimokuCount) + u"の数字を入力して下さい。"_s;
-    switch (check) {
-    case CategoryCheck::Ok:
-        return {};
-    case CategoryCheck::NotNumber:
-        return {asker == CategoryAsker::NumberBox ? u"数字を入力して下さいね。"_s
-                                                  : u"費目の数字を入力して下さいね。"_s,
-                range};
-    case CategoryCheck::OutOfRange:
-        break;
-    }
-    return {range};
+    return category_messages(check,
+                             asker == CategoryAsker::NumberBox ? Asker::Box : Asker::FocusCheck);
 }
 
 EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const QString& kingaku,
@@ -70,18 +50,6 @@ EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const 
     if (ledger.kensu >= kSyusiLimit)
         return {{}, EntryField::None, true};
     return {};
-}
-
-AmountCheck check_amount(const QString& kingaku) {
-    if (!to_number(kingaku))
-        return AmountCheck::NotNumber;
-    return amount_value(kingaku) ? AmountCheck::Ok : AmountCheck::TooLarge;
-}
-
-QString amount_message(AmountCheck check) {
-    if (check == AmountCheck::TooLarge)
-        return u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s;
-    return u"数字を入力して下さいね。"_s;
 }
 
 bool date_exists(const EntryDate& date) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/box_checks.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -12,26 +14,12 @@ namespace kanvelo {
 struct Ledger;
 struct SyusiRec;
 
-// Whether a typed amount is a number the totals can hold.
-enum class AmountCheck { Ok, NotNumber, TooLarge };
-AmountCheck check_amount(const QString& kingaku);
-QString amount_message(AmountCheck check);
-
 // The slots the list offers for a kind: income slots 0..29, expense slots
 // 0..28, so the transfer category is never offered.
 QList<int> category_list_slots(const Ledger& ledger, bool income);
 
-enum class CategoryCheck { Ok, NotNumber, OutOfRange };
-struct CategoryResult {
-    CategoryCheck check = CategoryCheck::NotNumber;
-    int slot = -1; // himoku slot when Ok
-};
-// A category number must be a whole number 1..30.
-CategoryResult check_category(const QString& number);
-
-// The messages of a refused category number, in the order they are shown.
-// The number box itself and the checks run when the amount or description box
-// gets the focus word the first one differently.
+// The entry window's two askers of a category number (common/box_checks.h):
+// the number box itself and the checks on entering the amount or description box.
 enum class CategoryAsker { NumberBox, FocusCheck };
 QStringList category_messages(CategoryCheck check, CategoryAsker asker);
 

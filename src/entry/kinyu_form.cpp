@@ -1,6 +1,7 @@
 #include "entry/kinyu_form.h"
 
 #include "common/category_list.h"
+#include "common/entry_boxes.h"
 #include "common/kurikosi.h"
 #include "common/notices.h"
 #include "entry/calculator_panel.h"
@@ -18,9 +19,7 @@
 #include "platform/storable_text.h"
 #include "platform/widgets.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,32 +95,16 @@ void KinyuForm::build() {
     sisyutu_->setObjectName(u"Kinyu_sisyutu"_s);
     place_twips(sisyutu_, 3840, 1080, 1080, 330);
 
-    number_ = make_box(this, u"kinyu_number"_s);
-    place_twips(make_label(this, u"Label2"_s, u"費目"_s, number_), 2580, 1545, 480, 300);
-    place_twips(number_, 3120, 1500, 540, 375);
-    himoku_ = make_box(this, u"kinyu_himoku"_s);
-    himoku_->setReadOnly(true);
-    himoku_->setFocusPolicy(Qt::NoFocus);
-    place_twips(himoku_, 3720, 1500, 2475, 375);
-
-    kingaku_ = make_box(this, u"kinyu_kingaku"_s);
-    place_twips(make_label(this, u"Label3"_s, u"金額"_s, kingaku_), 2580, 2145, 480, 300);
-    kingaku_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place_twips(kingaku_, 3120, 2100, 3075, 375);
-
-    tekiyo_ = make_box(this, u"Kinyu_tekiyo"_s);
-    place_twips(make_label(this, u"Label4"_s, u"摘要"_s, tekiyo_), 2580, 2685, 480, 300);
-    place_twips(tekiyo_, 3120, 2640, 3075, 375);
-
-    // Numbers are typed in half-width characters; an input method in these
-    // boxes would only make them fail the check.
-    for (QLineEdit* box : {number_, kingaku_})
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-
-    saifu_ = new QComboBox(this);
-    saifu_->setObjectName(u"Kinyu_Saifu"_s);
-    place_twips(make_label(this, u"Label7"_s, u"財布"_s, saifu_), 2580, 3225, 480, 300);
-    place_twips(saifu_, 3120, 3180, 3075, 375);
+    boxes_ = new EntryBoxes(this, ledger_,
+                            {.number = u"kinyu_number"_s,
+                             .name = u"kinyu_himoku"_s,
+                             .kingaku = u"kinyu_kingaku"_s,
+                             .tekiyo = u"Kinyu_tekiyo"_s,
+                             .saifu = u"Kinyu_Saifu"_s,
+                             .labels = {u"Label2"_s, u"Label3"_s, u"Label4"_s, u"Label7"_s},
+                             .tops = {1500, 2100, 2640, 3180},
+                             .focus_check = Asker::FocusCheck,
+                             .format_after_refusal = true});
 
     place_twips(make_label(this, u"Label8"_s, u"残金："_s), 2580, 3705, 720, 300);
     zankin_ = make_label(this, u"Kinyu_Zankin"_s, QString());
@@ -140,12 +123,12 @@ void KinyuForm::build() {
 void KinyuForm::build_calculator() {
     calculator_ = new CalculatorPanel(this);
     connect(calculator_, &CalculatorPanel::amount_ready, this, [this](const QString& amount) {
-        kingaku_->setText(amount);
-        tekiyo_->setFocus();
+        boxes_->kingaku->setText(amount);
+        boxes_->tekiyo->setFocus();
     });
     connect(calculator_, &CalculatorPanel::put_away, this, [this] {
         ledger_.session.dentaku_on = false;
-        number_->setFocus();
+        boxes_->number->setFocus();
         set_calculator_shown(false);
     });
 }
@@ -168,10 +151,9 @@ void KinyuForm::connect_controls() {
     });
     connect(list_, &QListWidget::itemClicked, this, &KinyuForm::take_list_item);
     connect(list_, &QListWidget::itemActivated, this, &KinyuForm::take_list_item);
-    connect(saifu_, &QComboBox::currentIndexChanged, this, &KinyuForm::show_zankin);
+    connect(boxes_->saifu, &QComboBox::currentIndexChanged, this, &KinyuForm::show_zankin);
 
     keep_storable(text1_);
-    keep_storable(tekiyo_);
 
     connect(next_, &QPushButton::clicked, this, &KinyuForm::next_clicked);
     connect(end_, &QPushButton::clicked, this, &KinyuForm::end_clicked);
@@ -182,19 +164,17 @@ void KinyuForm::connect_controls() {
         calculator_->turn_on();
     });
 
-    for (QWidget* w : {static_cast<QWidget*>(number_), static_cast<QWidget*>(kingaku_),
-                       static_cast<QWidget*>(tekiyo_), static_cast<QWidget*>(saifu_),
-                       static_cast<QWidget*>(next_)})
-        w->installEventFilter(this);
+    boxes_->move_on_to(boxes_->saifu, next_);
+    // After the boxes' own filter, so that this one sees the wallet's keys first.
+    boxes_->saifu->installEventFilter(this);
+    next_->installEventFilter(this);
 }
 
 void KinyuForm::open_window(int proposed_row) {
     set_calculator_shown(ledger_.session.dentaku_on);
     calculator_->reset_for_opening(ledger_.zeiritu);
 
-    for (int w = 0; w < kSaifuCount; ++w)
-        saifu_->addItem(ledger_.saifu[w].name);
-    saifu_->setCurrentIndex(0);
+    boxes_->saifu->setCurrentIndex(0);
     show_zankin();
 
     listed_count_ = 0;
@@ -203,8 +183,8 @@ void KinyuForm::open_window(int proposed_row) {
     const int r = proposed_row;
     if (r >= 1 && r <= kHimokuCount) {
         const HimokuRec& h = ledger_.himoku[r - 1];
-        number_->setText(QString::number(r));
-        himoku_->setText(h.name);
+        boxes_->number->setText(QString::number(r));
+        boxes_->name->setText(h.name);
         if (h.is_income())
             syunyu_->setChecked(true);
     }
@@ -234,7 +214,7 @@ void KinyuForm::open_window(int proposed_row) {
         loading_ = false;
     }
     show_note(shown_date());
-    number_->setFocus();
+    boxes_->number->setFocus();
 }
 
 double KinyuForm::form_height_twips() const {
@@ -389,52 +369,12 @@ void KinyuForm::fill_category_list(bool income) {
 }
 
 void KinyuForm::take_list_item(QListWidgetItem* item) {
-    if (!item)
-        return;
-    const ListPick pick = category_from_list_item(item->text());
-    number_->setText(pick.number);
-    himoku_->setText(pick.name);
-    kingaku_->setFocus();
-}
-
-bool KinyuForm::category_check(CategoryAsker asker) {
-    const CategoryResult r = check_category(number_->text());
-    if (r.check != CategoryCheck::Ok) {
-        for (const QString& message : category_messages(r.check, asker))
-            show_message(this, message, {}, MsgIcon::Exclamation);
-        number_->setFocus();
-        return false;
-    }
-    himoku_->setText(ledger_.himoku[r.slot].name);
-    return true;
-}
-
-void KinyuForm::number_enter() {
-    if (category_check(CategoryAsker::NumberBox))
-        kingaku_->setFocus();
-}
-
-void KinyuForm::kingaku_enter() {
-    if (const AmountCheck check = check_amount(kingaku_->text()); check != AmountCheck::Ok) {
-        show_message(this, amount_message(check), {}, MsgIcon::Exclamation);
-        kingaku_->setFocus();
-        return;
-    }
-    kingaku_->setText(format_value(kingaku_->text(), kAmountPattern));
-    tekiyo_->setFocus();
-}
-
-void KinyuForm::kingaku_got_focus() {
-    category_check(CategoryAsker::FocusCheck);
-}
-
-void KinyuForm::tekiyo_got_focus() {
-    category_check(CategoryAsker::FocusCheck);
-    kingaku_->setText(format_value(kingaku_->text(), kAmountPattern));
+    if (boxes_->take_list_item(item))
+        boxes_->kingaku->setFocus();
 }
 
 void KinyuForm::show_zankin() {
-    const int w = saifu_->currentIndex();
+    const int w = boxes_->saifu->currentIndex();
     if (w >= 0 && w < kSaifuCount)
         zankin_->setText(format_number(ledger_.saifu[w].zankin, kAmountPattern));
 }
@@ -444,13 +384,13 @@ void KinyuForm::show_zankin() {
 void KinyuForm::focus_field(EntryField field) {
     switch (field) {
     case EntryField::Number:
-        number_->setFocus();
+        boxes_->number->setFocus();
         break;
     case EntryField::Kingaku:
-        kingaku_->setFocus();
+        boxes_->kingaku->setFocus();
         break;
     case EntryField::Saifu:
-        saifu_->setFocus();
+        boxes_->saifu->setFocus();
         break;
     case EntryField::None:
         break;
@@ -458,8 +398,8 @@ void KinyuForm::focus_field(EntryField field) {
 }
 
 bool KinyuForm::entry_refused() {
-    const EntryCheckResult r =
-        check_entry(ledger_, number_->text(), kingaku_->text(), saifu_->currentText());
+    const EntryCheckResult r = check_entry(ledger_, boxes_->number->text(), boxes_->kingaku->text(),
+                                           boxes_->saifu->currentText());
     if (r.limit) {
         show_genkai(this);
         return true;
@@ -476,18 +416,18 @@ void KinyuForm::record() {
     const EntryDate d = shown_date();
     ledger_.hi = format_number(d.hi, u"00"_s);
     // The limit was checked before; the ledger counts the entry in every total.
-    ledger_.add_entry(entry_record(d, number_->text(), kingaku_->text(), tekiyo_->text(),
-                                   saifu_->currentIndex()));
+    ledger_.add_entry(entry_record(d, boxes_->number->text(), boxes_->kingaku->text(),
+                                   boxes_->tekiyo->text(), boxes_->saifu->currentIndex()));
     ledger_.session.last_hi = d.hi;
     ledger_.session.last_tuki = d.tuki;
     ledger_.session.last_nen = d.nen;
 }
 
 void KinyuForm::clear_entry_boxes() {
-    number_->clear();
-    himoku_->clear();
-    kingaku_->clear();
-    tekiyo_->clear();
+    boxes_->number->clear();
+    boxes_->name->clear();
+    boxes_->kingaku->clear();
+    boxes_->tekiyo->clear();
 }
 
 void KinyuForm::next_clicked() {
@@ -497,7 +437,7 @@ void KinyuForm::next_clicked() {
         return;
     record();
     clear_entry_boxes();
-    number_->setFocus();
+    boxes_->number->setFocus();
     close_with(KinyuDecision::Next);
 }
 
@@ -506,7 +446,7 @@ void KinyuForm::end_clicked() {
     // close without it.
     if (!save_shown_diary())
         return;
-    if (number_->text().isEmpty() || kingaku_->text().isEmpty()) {
+    if (boxes_->number->text().isEmpty() || boxes_->kingaku->text().isEmpty()) {
         clear_entry_boxes();
         ledger_.session.dentaku_on = false;
         close_with(KinyuDecision::Closed);
@@ -521,7 +461,7 @@ void KinyuForm::end_clicked() {
 }
 
 void KinyuForm::kurikosi_clicked() {
-    kurikosi(this, ledger_, saifu_->currentIndex(), kingaku_, tekiyo_);
+    kurikosi(this, ledger_, boxes_->saifu->currentIndex(), boxes_->kingaku, boxes_->tekiyo);
 }
 
 // ---- the calculator
@@ -535,42 +475,16 @@ void KinyuForm::set_calculator_shown(bool shown) {
 
 // ---- keys and focus
 
-bool KinyuForm::key_filter(QObject* watched, QKeyEvent* event) {
-    if (watched == saifu_) {
-        if (is_enter_or_tab(event)) {
-            next_->setFocus();
-            return true;
-        }
-        // Only the arrows choose a wallet; typed characters are dropped.
-        return !event->text().isEmpty() && event->text().at(0).isPrint();
-    }
-    if (!is_enter_or_tab(event))
-        return false;
-    if (watched == number_)
-        number_enter();
-    else if (watched == kingaku_)
-        kingaku_enter();
-    else if (watched == tekiyo_)
-        saifu_->setFocus();
-    else if (watched == next_)
-        next_clicked();
-    return true;
-}
-
 bool KinyuForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
-        return key_filter(watched, static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::FocusIn && (watched == kingaku_ || watched == tekiyo_)) {
-        if (!entered_by_user(event))
-            return false;
-        if (watched == kingaku_)
-            kingaku_got_focus();
-        else
-            tekiyo_got_focus();
-        // A refused category sent the focus back to the number box.
-        return QApplication::focusWidget() != watched;
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == next_ && is_enter_or_tab(key)) {
+        next_clicked();
+        return true;
     }
-    return QDialog::eventFilter(watched, event);
+    // Only the arrows choose a wallet; typed characters are dropped.
+    return watched == boxes_->saifu && !key->text().isEmpty() && key->text().at(0).isPrint();
 }
 
 void KinyuForm::keyPressEvent(QKeyEvent* event) {

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,6 +17,7 @@ namespace kanvelo {
 struct Ledger;
 class Spinner;
 class CalculatorPanel;
+class EntryBoxes;
 
 // What the entry window decided when it closed.
 enum class KinyuDecision {
@@ -79,14 +79,9 @@ private:
     bool save_shown_diary();
     void close_with(KinyuDecision decision);
 
-    // The category, amount and wallet boxes.
+    // The category list and the wallet's balance.
     void fill_category_list(bool income);
     void take_list_item(QListWidgetItem* item);
-    bool category_check(CategoryAsker asker);
-    void number_enter();
-    void kingaku_enter();
-    void kingaku_got_focus();
-    void tekiyo_got_focus();
     void show_zankin();
 
     // Recording.
@@ -99,8 +94,6 @@ private:
     void focus_field(EntryField field);
 
     void set_calculator_shown(bool shown);
-
-    bool key_filter(QObject* watched, QKeyEvent* event);
 
     Ledger& ledger_;
     DiaryYear diary_;
@@ -120,11 +113,7 @@ private:
     QListWidget* list_ = nullptr;
     QRadioButton* syunyu_ = nullptr;
     QRadioButton* sisyutu_ = nullptr;
-    QLineEdit* number_ = nullptr;
-    QLineEdit* himoku_ = nullptr;
-    QLineEdit* kingaku_ = nullptr;
-    QLineEdit* tekiyo_ = nullptr;
-    QComboBox* saifu_ = nullptr;
+    EntryBoxes* boxes_ = nullptr;
     QLabel* zankin_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* end_ = nullptr;
