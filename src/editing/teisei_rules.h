@@ -29,23 +29,6 @@ QString sakujo_row_message(RowHolds holds);
 // blanks, the name, which therefore starts at character 7.
 QString teisei_list_item(const Ledger& ledger, int slot);
 
-// What a click on a list item copies: characters 2-3 and 7-12.
-using TeiseiPick = ListPick;
-inline TeiseiPick teisei_pick(const QString& item) {
-    return category_from_list_item(item);
-}
-
-// The correction window's names for the checks it shares with the entry window.
-using NumberCheck = CategoryCheck;
-using NumberResult = CategoryResult;
-using KingakuCheck = AmountCheck;
-inline NumberResult check_number(const QString& number) {
-    return check_category(number);
-}
-inline KingakuCheck check_kingaku(const QString& kingaku) {
-    return check_amount(kingaku);
-}
-
 // The three date boxes as a stored date. A year the program can open and a
 // month 1..12 are required; a day past the end of the month becomes the
 // month's last day, as the entry window's spinners bring it there.

@@ -18,35 +18,36 @@ TEST(TeiseiRules, ListRowsKeepTheNumberAtTwoToThreeAndAClickCopiesSixCharactersO
     l->himoku[11].name = u"食料品とその他の日用品"_s;
     EXPECT_EQ(teisei_list_item(*l, 0), u"  1   繰り越し"_s);
     EXPECT_EQ(teisei_list_item(*l, 29), u" 30   財布<=>口座"_s);
-    const TeiseiPick pick = teisei_pick(teisei_list_item(*l, 11));
+    const ListPick pick = category_from_list_item(teisei_list_item(*l, 11));
     EXPECT_EQ(pick.number, u"12"_s);
     EXPECT_EQ(pick.name, u"食料品とその"_s);
-    EXPECT_EQ(teisei_pick(teisei_list_item(*l, 4)).number, u" 5"_s);
+    EXPECT_EQ(category_from_list_item(teisei_list_item(*l, 4)).number, u" 5"_s);
 }
 
 TEST(TeiseiRules, CategoryNumberIsAWholeNumberOneToThirty) {
     struct Case {
         QString number;
-        NumberCheck check;
+        CategoryCheck check;
         int slot;
-    } cases[] = {{u"1"_s, NumberCheck::Ok, 0},           {u" 5 "_s, NumberCheck::Ok, 4},
-                 {u"30"_s, NumberCheck::Ok, 29},         {u"0"_s, NumberCheck::OutOfRange, -1},
-                 {u"31"_s, NumberCheck::OutOfRange, -1}, {u"2.5"_s, NumberCheck::OutOfRange, -1},
-                 {u"-3"_s, NumberCheck::OutOfRange, -1}, {u"abc"_s, NumberCheck::NotNumber, -1},
-                 {u""_s, NumberCheck::NotNumber, -1}};
+    } cases[] = {
+        {u"1"_s, CategoryCheck::Ok, 0},           {u" 5 "_s, CategoryCheck::Ok, 4},
+        {u"30"_s, CategoryCheck::Ok, 29},         {u"0"_s, CategoryCheck::OutOfRange, -1},
+        {u"31"_s, CategoryCheck::OutOfRange, -1}, {u"2.5"_s, CategoryCheck::OutOfRange, -1},
+        {u"-3"_s, CategoryCheck::OutOfRange, -1}, {u"abc"_s, CategoryCheck::NotNumber, -1},
+        {u""_s, CategoryCheck::NotNumber, -1}};
     for (const Case& c : cases) {
-        const NumberResult r = check_number(c.number);
+        const CategoryResult r = check_category(c.number);
         EXPECT_EQ(r.check, c.check) << c.number.toStdString();
         EXPECT_EQ(r.slot, c.slot) << c.number.toStdString();
     }
 }
 
 TEST(TeiseiRules, AmountsOfEitherSignPassUpToTheLimitTheTotalsHold) {
-    EXPECT_EQ(check_kingaku(u"-5,000"_s), KingakuCheck::Ok);
-    EXPECT_EQ(check_kingaku(u"999,999,999,999,999"_s), KingakuCheck::Ok);
-    EXPECT_EQ(check_kingaku(u"1,000,000,000,000,000"_s), KingakuCheck::TooLarge);
-    EXPECT_EQ(check_kingaku(u"12a"_s), KingakuCheck::NotNumber);
-    EXPECT_EQ(check_kingaku(u""_s), KingakuCheck::NotNumber);
+    EXPECT_EQ(check_amount(u"-5,000"_s), AmountCheck::Ok);
+    EXPECT_EQ(check_amount(u"999,999,999,999,999"_s), AmountCheck::Ok);
+    EXPECT_EQ(check_amount(u"1,000,000,000,000,000"_s), AmountCheck::TooLarge);
+    EXPECT_EQ(check_amount(u"12a"_s), AmountCheck::NotNumber);
+    EXPECT_EQ(check_amount(u""_s), AmountCheck::NotNumber);
 }
 
 TEST(TeiseiRules, DatesAreRealDatesAndADayPastTheMonthIsItsLastDay) {
