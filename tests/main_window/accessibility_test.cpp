@@ -1,3 +1,5 @@
+#include "backup/backup_form.h"
+#include "charts/graph_form.h"
 #include "diary/nikki_form.h"
 #include "entry/kinyu_form.h"
 #include "ledger/diary_file.h"
@@ -31,6 +33,12 @@ TEST(Accessibility, EveryBoxAUserTypesIntoIsNamedByItsLabel) {
         [&] { return std::make_unique<OpenForm>(*ledger); },
         [&] { return std::make_unique<ZeiForm>(*ledger); },
         [&] { return std::make_unique<KensakuForm>(*ledger); },
+        [&] { return std::make_unique<GraphForm>(*ledger); },
+        [&] {
+            return std::make_unique<BackupForm>(
+                *ledger,
+                std::vector<BackupCopy>{{QDate(2004, 3, 9), 1, ledger->month_file_path(), {}}});
+        },
     };
     for (const auto& make : windows) {
         std::unique_ptr<QWidget> w = make();
