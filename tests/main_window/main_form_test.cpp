@@ -200,45 +200,40 @@ TEST_F(MainFormTest, ExitCommandsSaveWithoutAsking) {
     EXPECT_TRUE(modals.opened().isEmpty());
 }
 
-TEST_F(MainFormTest, CloseQuestionAnsweredNoEndsWithoutSaving) {
-    write_march({});
-    start();
-    const QByteArray before = folder.read_bytes(u"~200403.dat"_s);
-    ledger->kensu = 1;
-    ledger->syusi[1] = {u"20040302"_s, u"12"_s, u"800"_s, u"パン"_s, u"0"_s};
-    modals.next([](QDialog& d) {
-        EXPECT_EQ(d.objectName(), u"osimai_form");
-        QTest::mouseClick(d.findChild<QPushButton*>(u"osimai_iie"_s), Qt::LeftButton);
-    });
-    form->close();
-    EXPECT_EQ(ends, 1);
-    EXPECT_EQ(folder.read_bytes(u"~200403.dat"_s), before);
-}
-
-TEST_F(MainFormTest, CloseQuestionAnsweredYesSavesAndEnds) {
-    write_march({});
-    start();
-    ledger->kensu = 1;
-    ledger->syusi[1] = {u"20040302"_s, u"12"_s, u"800"_s, u"パン"_s, u"0"_s};
-    modals.next([](QDialog& d) {
-        QTest::mouseClick(d.findChild<QPushButton*>(u"osimai_hai"_s), Qt::LeftButton);
-    });
-    form->close();
-    EXPECT_EQ(ends, 1);
-    EXPECT_EQ(folder.read_lines(u"~200403.dat"_s).size(), 186);
-}
-
-TEST_F(MainFormTest, ClosingTheQuestionItselfReturnsToTheLedger) {
-    write_march({});
-    start();
-    const QByteArray before = folder.read_bytes(u"~200403.dat"_s);
-    ledger->kensu = 1;
-    modals.next([](QDialog& d) { d.close(); });
-    form->close();
-    EXPECT_EQ(ends, 0);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(ledger->kensu, 1);
-    EXPECT_EQ(folder.read_bytes(u"~200403.dat"_s), before);
+// The close box asks whether to save: はい saves and ends, いいえ ends without
+// saving, and closing the question itself goes back to the month unsaved.
+TEST_F(MainFormTest, CloseQuestionDecidesWhetherToSaveAndEnd) {
+    const struct {
+        const char* answer; // a button of the question, or nullptr: its close box
+        int ends;
+        bool saved;
+    } cases[] = {{"osimai_hai", 1, true}, {"osimai_iie", 1, false}, {nullptr, 0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer ? c.answer : "close box");
+        form.reset();
+        ends = 0;
+        write_march({});
+        start();
+        const QByteArray before = folder.read_bytes(u"~200403.dat"_s);
+        ledger->kensu = 1;
+        ledger->syusi[1] = {u"20040302"_s, u"12"_s, u"800"_s, u"パン"_s, u"0"_s};
+        modals.next([&](QDialog& d) {
+            EXPECT_EQ(d.objectName(), u"osimai_form");
+            if (c.answer)
+                QTest::mouseClick(d.findChild<QPushButton*>(QString::fromLatin1(c.answer)),
+                                  Qt::LeftButton);
+            else
+                d.close();
+        });
+        form->close();
+        EXPECT_EQ(ends, c.ends);
+        EXPECT_EQ(form->isVisible(), c.ends == 0);
+        EXPECT_EQ(ledger->kensu, 1);
+        if (c.saved)
+            EXPECT_EQ(folder.read_lines(u"~200403.dat"_s).size(), 186);
+        else
+            EXPECT_EQ(folder.read_bytes(u"~200403.dat"_s), before);
+    }
 }
 
 TEST_F(MainFormTest, FailedSaveNamesTheFileAndKeepsTheProgramAndLedger) {

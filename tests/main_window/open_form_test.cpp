@@ -24,10 +24,6 @@ using testing::expect_tidy_layout;
 
 using testing::child;
 
-void press(QWidget& window, const char* name) {
-    testing::click(window, name);
-}
-
 void type_into(QWidget& window, const char* name, const QString& latin1) {
     QLineEdit* box = child<QLineEdit>(window, name);
     ASSERT_NE(box, nullptr);
@@ -68,21 +64,6 @@ TEST(OpenFormValues, AcceptsWholeYearsAndMonthsInRangeOnly) {
         EXPECT_FALSE(open_month_value(QString::fromLatin1(bad))) << bad;
 }
 
-TEST_F(OpenFormTest, LoadsTheOpenMonthIntoBoxesAndSpinners) {
-    OpenForm form(*ledger);
-    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"2004"_s);
-    EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), u"3"_s);
-    Spinner* years = child<Spinner>(form, "open_nen_vscroll");
-    Spinner* months = child<Spinner>(form, "open_tuki_vscroll");
-    EXPECT_EQ(years->value(), 2004);
-    EXPECT_EQ(months->value(), 3);
-    EXPECT_EQ(years->minimum(), 1900);
-    EXPECT_EQ(years->maximum(), 3000);
-    EXPECT_EQ(months->minimum(), 1);
-    EXPECT_EQ(months->maximum(), 12);
-    expect_tidy_layout(form);
-}
-
 TEST_F(OpenFormTest, SpinnersChooseTheMonthThatOpens) {
     ledger->nen = u"2005"_s;
     ledger->tuki = u"01"_s;
@@ -93,7 +74,7 @@ TEST_F(OpenFormTest, SpinnersChooseTheMonthThatOpens) {
             child<Spinner>(form, "open_tuki_vscroll")->step_up();
         EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"2004"_s);
         EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), u"3"_s);
-        press(form, "open_hiraku");
+        testing::click(form, "open_hiraku");
     });
     EXPECT_TRUE(choose_other_month(nullptr, *ledger));
     EXPECT_EQ(driver.unexpected(), 0);
@@ -102,14 +83,28 @@ TEST_F(OpenFormTest, SpinnersChooseTheMonthThatOpens) {
     EXPECT_TRUE(ledger->month_file_path().endsWith(u"/~200403.dat"_s));
 }
 
-TEST_F(OpenFormTest, SpinnersStopAtTheEndsOfTheirRanges) {
-    ledger->nen = u"3000"_s;
-    ledger->tuki = u"01"_s;
-    OpenForm form(*ledger);
-    child<Spinner>(form, "open_nen_vscroll")->step_up();
-    child<Spinner>(form, "open_tuki_vscroll")->step_down();
-    EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), u"3000"_s);
-    EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), u"1"_s);
+// The window opens on the open month (the month without its leading zero)
+// and its arrows stop at the years and months the program can open.
+TEST_F(OpenFormTest, SpinnersStartAtTheOpenMonthAndStopAtTheEndsOfTheirRanges) {
+    const struct {
+        const char16_t* nen;
+        const char16_t* tuki;
+        int step; // +1 up, -1 down
+    } cases[] = {{u"3000", u"12", +1}, {u"1900", u"01", -1}};
+    for (const auto& c : cases) {
+        ledger->nen = QString::fromUtf16(c.nen);
+        ledger->tuki = QString::fromUtf16(c.tuki);
+        OpenForm form(*ledger);
+        const QString tuki = QString::number(ledger->tuki.toInt());
+        EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), tuki);
+        for (const char* name : {"open_nen_vscroll", "open_tuki_vscroll"}) {
+            Spinner* spinner = child<Spinner>(form, name);
+            c.step > 0 ? spinner->step_up() : spinner->step_down();
+        }
+        EXPECT_EQ(child<QLineEdit>(form, "open_nen")->text(), ledger->nen);
+        EXPECT_EQ(child<QLineEdit>(form, "open_tuki")->text(), tuki);
+        expect_tidy_layout(form);
+    }
 }
 
 TEST_F(OpenFormTest, TypedYearAndMonthOpenAndTheArrowsGoOnFromThem) {
@@ -143,7 +138,7 @@ TEST_F(OpenFormTest, RefusesTextThatIsNotAYearOrMonthAndStaysOpen) {
     OpenForm form(*ledger);
     show_active(form);
     type_into(form, "open_nen", u"abcd"_s);
-    press(form, "open_hiraku");
+    testing::click(form, "open_hiraku");
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_TRUE(messages.texts().at(0).contains(u"1900から3000"_s));
     EXPECT_TRUE(form.isVisible());
@@ -153,7 +148,7 @@ TEST_F(OpenFormTest, RefusesTextThatIsNotAYearOrMonthAndStaysOpen) {
 
     type_into(form, "open_nen", u"1999"_s);
     type_into(form, "open_tuki", u"13"_s);
-    press(form, "open_hiraku");
+    testing::click(form, "open_hiraku");
     ASSERT_EQ(messages.messages().size(), 2u);
     EXPECT_TRUE(messages.texts().at(1).contains(u"1から12"_s));
     EXPECT_TRUE(form.isVisible());
@@ -161,7 +156,7 @@ TEST_F(OpenFormTest, RefusesTextThatIsNotAYearOrMonthAndStaysOpen) {
     EXPECT_EQ(ledger->tuki, u"03"_s);
 
     type_into(form, "open_tuki", u"7"_s);
-    press(form, "open_hiraku");
+    testing::click(form, "open_hiraku");
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(ledger->nen, u"1999"_s);
     EXPECT_EQ(ledger->tuki, u"07"_s);
@@ -174,7 +169,7 @@ TEST_F(OpenFormTest, CancellingOrClosingKeepsTheOpenMonth) {
     driver.next([](QDialog& form) {
         type_into(form, "open_nen", u"2020"_s);
         child<Spinner>(form, "open_tuki_vscroll")->step_up();
-        press(form, "open_yame");
+        testing::click(form, "open_yame");
     });
     EXPECT_FALSE(choose_other_month(nullptr, *ledger));
     EXPECT_EQ(ledger->nen, u"2004"_s);
