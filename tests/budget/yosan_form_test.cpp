@@ -26,7 +26,6 @@ const QString kMissingSen = u"先月の家計簿ファイルがありません�
 const QString kMissingZennen = u"前年同月の家計簿ファイルがありません。"_s;
 const QString kOldSen = u"先月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"_s;
 const QString kOldZennen = u"前年同月のファイルは旧ﾊﾞｰｼﾞｮﾝ形式なので使えません"_s;
-const QString kNotNumber = u"数字を入力して下さいね。"_s;
 
 QString text(QWidget& w, const char* name) {
     QLineEdit* box = child<QLineEdit>(w, name);
@@ -62,13 +61,6 @@ QStringList version_230(QStringList lines) {
     return lines;
 }
 
-QStringList headerless(const QList<QStringList>& entries) {
-    QStringList lines = month_file_with({}).mid(1, 150);
-    for (const QStringList& e : entries)
-        lines << e.mid(0, 4);
-    return lines;
-}
-
 struct YosanFormTest : WindowTest {
     std::unique_ptr<YosanForm> form;
 
@@ -80,10 +72,6 @@ struct YosanFormTest : WindowTest {
         form = std::make_unique<YosanForm>(*ledger);
         make_active(*form);
         return *form;
-    }
-    void add(const char* hiduke, const char* himoku, const char* kingaku) {
-        ledger->add_entry({QString::fromUtf8(hiduke), QString::fromUtf8(himoku),
-                           QString::fromUtf8(kingaku), u"x"_s, u"0"_s});
     }
 };
 
@@ -102,9 +90,9 @@ TEST_F(YosanFormTest, ShowsTheCategoryBesideLastMonthAndLastYear) {
     ledger->himoku[11].yosan_kingaku = u"30,000"_s;
     ledger->himoku[11].yosan_comment = u"今月の目標"_s;
     ledger->himoku[12].yosan_kingaku = u"5,000"_s;
-    add("20040301", "12", "4,000");
-    add("20040302", "30", "-9,000");
-    add("20040303", "2", "200,000");
+    ledger->add_entry({u"20040301"_s, u"12"_s, u"4,000"_s, u"x"_s, u"0"_s});
+    ledger->add_entry({u"20040302"_s, u"30"_s, u"-9,000"_s, u"x"_s, u"0"_s});
+    ledger->add_entry({u"20040303"_s, u"2"_s, u"200,000"_s, u"x"_s, u"0"_s});
     YosanForm& w = open();
     EXPECT_TRUE(messages.messages().empty()) << messages.texts().join(u'|').toStdString();
 
@@ -162,7 +150,9 @@ TEST_F(YosanFormTest, MissingAndOldComparisonMonthsAreToldInOrder) {
         TempFolder f;
         ledger->app_path = f.path();
         messages.clear();
-        const QStringList old = headerless({entry("20040201", "12", "1,000", "", "0")});
+        // The oldest layout: no header, four-line entries.
+        const QStringList old =
+            month_file_with({}).mid(1, 150) + QStringList{u"20040201"_s, u"12"_s, u"1,000"_s, {}};
         if (c.sen_old)
             f.write_lines(u"~200402.dat"_s, old);
         if (c.zennen_old)
@@ -235,7 +225,7 @@ TEST_F(YosanFormTest, RefusedAmountStoresNothingAndKeepsTheCategory) {
     click_category(w, 12);
     retype(u"abc"_s);
     click_category(w, 13);
-    EXPECT_EQ(messages.texts(), QStringList{kNotNumber});
+    EXPECT_EQ(messages.texts(), QStringList{u"数字を入力して下さいね。"_s});
     EXPECT_EQ(messages.messages().back().icon, MsgIcon::Exclamation);
     EXPECT_EQ(text(w, "yosan_number"), u"12");
     EXPECT_EQ(child<QListWidget>(w, "yosan_list")->currentRow(), 11);
