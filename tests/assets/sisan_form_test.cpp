@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -46,9 +45,6 @@ struct SisanFormTest : WindowTest {
     QLineEdit* box(const char* name) { return child<QLineEdit>(*form, name); }
     QPlainTextEdit* memo() { return child<QPlainTextEdit>(*form, "Text1"); }
     QString total() { return child<QLabel>(*form, "Label1")->text(); }
-    void click(const char* button) {
-        QTest::mouseClick(child<QPushButton>(*form, button), Qt::LeftButton);
-    }
     void click_row(int r) {
         Grid* g = grid();
         QTableWidgetItem* item = g->item(r - 1, 0);
@@ -61,7 +57,7 @@ struct SisanFormTest : WindowTest {
         box("Text3")->setText(amount);
         memo()->clear();
         memo()->insertPlainText(memo_text);
-        click("Command1");
+        click(*form, "Command1");
     }
     QStringList names() {
         QStringList out;
@@ -93,9 +89,9 @@ TEST_F(SisanFormTest, AddUpdateByNameAndFindEverythingAfterReopening) {
     EXPECT_EQ(box("Text2")->text(), u"預金");
     EXPECT_EQ(box("Text3")->text(), u"12,345,000");
     EXPECT_EQ(memo()->toPlainText(), u"4/1 入金\n4/5 出金");
-    click("Command1");
+    click(*form, "Command1");
     EXPECT_EQ(grid()->text(1, 2), u"2004/04/01");
-    click("Command5");
+    click(*form, "Command5");
     EXPECT_FALSE(form->isVisible());
 
     QStringList lines{u" 2 "_s,  u"預金"_s,   u"12345000"_s,   u"2004/04/01"_s, u" 1 "_s,
@@ -118,7 +114,7 @@ TEST_F(SisanFormTest, UpdateWritesTheMemoOfTheSelectedAssetOnly) {
     memo()->selectAll();
     memo()->insertPlainText(u"A2"_s);
     box("Text3")->setText(u"300"_s);
-    click("Command1");
+    click(*form, "Command1");
     EXPECT_EQ(memo_text(1), u"A2\r\n");
     EXPECT_EQ(memo_text(2), u"B\r\n");
     EXPECT_EQ(grid()->text(1, 1), u"300");
@@ -142,7 +138,7 @@ TEST_F(SisanFormTest, DeleteAsksAndTheCloseBoxKeepsWhatWasDeleted) {
     add(u"車"_s, u"300"_s, u"C"_s);
     click_row(2);
     messages.answer_next(MsgAnswer::No);
-    click("Command2");
+    click(*form, "Command2");
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.texts().front(), delete_question());
     EXPECT_EQ(messages.messages().front().buttons, MsgButtons::YesNo);
@@ -151,7 +147,7 @@ TEST_F(SisanFormTest, DeleteAsksAndTheCloseBoxKeepsWhatWasDeleted) {
     EXPECT_TRUE(folder.exists(memo_file(2)));
 
     messages.answer_next(MsgAnswer::Yes);
-    click("Command2");
+    click(*form, "Command2");
     EXPECT_EQ(names(), (QStringList{u"預金"_s, u"車"_s}));
     EXPECT_FALSE(folder.exists(memo_file(2)));
     EXPECT_EQ(total(), u"資産総額：400円");
@@ -167,17 +163,17 @@ TEST_F(SisanFormTest, DeleteAsksAndTheCloseBoxKeepsWhatWasDeleted) {
 
 TEST_F(SisanFormTest, MovesCarryTheWholeAssetAndStopAtTheEnds) {
     open();
-    click("Command3");
-    click("Command2");
+    click(*form, "Command3");
+    click(*form, "Command2");
     add(u"預金"_s, u"100"_s, u"A"_s);
     add(u"株式"_s, u"200"_s, u"B"_s);
     click_row(1);
-    click("Command3");
-    click("Command4");
+    click(*form, "Command3");
+    click(*form, "Command4");
     EXPECT_EQ(names(), (QStringList{u"株式"_s, u"預金"_s}));
     EXPECT_EQ(grid()->row(), 2);
     EXPECT_EQ(grid()->text(2, 1), u"100");
-    click("Command4");
+    click(*form, "Command4");
     const QStringList expected{
         u"一つ上に移動する項目を選択して下さい。"_s, u"削除する項目を選択して下さい。"_s,
         u"これ以上上には移動できません。"_s, u"これ以上下には移動できません。"_s};
@@ -203,7 +199,7 @@ TEST_F(SisanFormTest, OversizedMemoIsNeitherShownNorOverwritten) {
     EXPECT_EQ(messages.messages().front().icon, MsgIcon::Critical);
     EXPECT_TRUE(memo()->toPlainText().isEmpty());
     box("Text3")->setText(u"150"_s);
-    click("Command1");
+    click(*form, "Command1");
     EXPECT_EQ(folder.read_bytes(memo_file(1)), big);
     EXPECT_EQ(grid()->text(1, 1), u"150");
 }
@@ -241,10 +237,10 @@ TEST_F(SisanFormTest, DamagedListOpensNothingAndUnwritableListAsksBeforeClosing)
     fail_file_operation_for_tests(1);
     messages.answer_next(MsgAnswer::Ok);
     messages.answer_next(MsgAnswer::No);
-    click("Command5");
+    click(*form, "Command5");
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(messages.messages().size(), 2u);
-    click("Command5");
+    click(*form, "Command5");
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(asset_list_load(folder.path()).list.sisan.size(), 1u);
 }
