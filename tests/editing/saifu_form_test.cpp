@@ -197,13 +197,11 @@ TEST_F(SaifuWindowTest, AmountsAndWalletsAreCheckedWhenOkIsPressed) {
     EXPECT_EQ(messages.texts(), QStringList{u"金額が入っていません"_s});
     EXPECT_EQ(focused_name(), u"saifu_kingaku"_s);
 
-    for (const QString& pasted : {u"12a"_s, u"-5"_s, u"1234567890123456789012345"_s}) {
-        messages.clear();
-        paste_and_ok(f, pasted);
-        EXPECT_EQ(messages.texts(), QStringList{u"数字を入力して下さいね。"_s})
-            << qPrintable(pasted);
-        EXPECT_EQ(focused_name(), u"saifu_kingaku"_s);
-    }
+    // Which amounts pass is the rules test's; here the message and the focus.
+    messages.clear();
+    paste_and_ok(f, u"12a"_s);
+    EXPECT_EQ(messages.texts(), QStringList{u"数字を入力して下さいね。"_s});
+    EXPECT_EQ(focused_name(), u"saifu_kingaku"_s);
 
     auto* moto = child<QComboBox>(f, "saifu_moto");
     auto* saki = child<QComboBox>(f, "saifu_saki");
