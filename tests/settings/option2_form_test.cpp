@@ -3,7 +3,7 @@
 #include "ledger/ledger.h"
 #include "ledger/settings_file.h"
 #include "settings/option2_form.h"
-#include "settings/settings_window_test.h"
+#include "settings/window_alone_test.h"
 #include "support/accessibility_check.h"
 #include "support/layout_check.h"
 
@@ -100,7 +100,7 @@ TEST_F(Option2FormTest, NamesKindsAndTransfersSurviveSaveAndRestart) {
     EXPECT_EQ(ledger->saifu[4].zankin, 6000);
 }
 
-using Option2WindowTest = SettingsWindowTest<Option2Form>;
+using Option2WindowTest = WindowAloneTest<Option2Form>;
 
 TEST_F(Option2WindowTest, RefusedRenamesChangeNoName) {
     Option2Form& f = open();

@@ -3,7 +3,7 @@
 #include "ledger/settings_file.h"
 #include "platform/storable_text.h"
 #include "settings/option_form.h"
-#include "settings/settings_window_test.h"
+#include "settings/window_alone_test.h"
 #include "support/accessibility_check.h"
 #include "support/layout_check.h"
 
@@ -154,7 +154,7 @@ TEST_F(OptionFormTest, CloseBoxKeepsTheChangesAs変更終了Does) {
     EXPECT_EQ(grid("Main_Grid2")->text(5, 1), u"副業"_s);
 }
 
-using OptionWindowTest = SettingsWindowTest<OptionForm>;
+using OptionWindowTest = WindowAloneTest<OptionForm>;
 
 TEST_F(OptionWindowTest, ChangeWithABadNumberOrNameChangesNothing) {
     OptionForm& f = open();

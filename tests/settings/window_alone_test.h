@@ -13,8 +13,8 @@ inline QLineEdit* box(QWidget& form, const char* name) {
     return child<QLineEdit>(form, name);
 }
 
-// A settings window opened on its own, without the main window.
-template <class Form> class SettingsWindowTest : public WindowTest {
+// A window opened on its own, without the main window.
+template <class Form> class WindowAloneTest : public WindowTest {
 protected:
     void TearDown() override {
         form.reset();
