@@ -1,10 +1,10 @@
 #pragma once
 
+#include "settings/window_alone_test.h"
 #include "support/gui_keys.h"
 #include "support/gui_month_view.h"
 
 #include <QDialog>
-#include <QPushButton>
 #include <QTest>
 
 namespace kanvelo::testing {
@@ -34,16 +34,6 @@ struct EntryEditTest : MonthViewTest {
     }
     void select(int row) { grid1()->set_row(row); }
 
-    // The next modal window, made active and handed to `drive`.
-    void expect_window(const char* name, std::function<void(QDialog&)> drive) {
-        const QString wanted = QString::fromLatin1(name);
-        modals.next([wanted, drive](QDialog& d) {
-            EXPECT_EQ(d.objectName(), wanted);
-            make_active(d);
-            drive(d);
-        });
-    }
-
     // The entries of the saved month file, five lines each.
     QList<QStringList> saved_entries() {
         const QStringList lines = folder.read_lines(QStringLiteral("~200403.dat"));
@@ -53,13 +43,6 @@ struct EntryEditTest : MonthViewTest {
         return out;
     }
 };
-
-inline QLineEdit* box_in(QDialog& d, const char* name) {
-    return child<QLineEdit>(d, name);
-}
-inline void press(QDialog& d, const char* name) {
-    QTest::mouseClick(child<QPushButton>(d, name), Qt::LeftButton);
-}
 
 } // namespace kanvelo::testing
 

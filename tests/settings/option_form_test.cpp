@@ -122,7 +122,7 @@ TEST_F(OptionFormTest, ExpenseMadeIncomeMovesTotalsBalancesAndBothShares) {
     EXPECT_EQ(ledger->yosan_sisyutu_goukei, 30000);
 }
 
-TEST_F(OptionFormTest, CancelUndoesEveryChangeAndTheMainWindowStillRefreshes) {
+TEST_F(OptionFormTest, CancelUndoesEveryChangeTheCloseBoxKeepsThemAndTheMainWindowRefreshes) {
     start({entry("20040327", "13", "15,000", "外食", "0")});
     const HimokuCopy before = copy_himoku(*ledger);
     grid("Main_Grid2")->set_text(5, 1, u"x"_s);
@@ -141,10 +141,8 @@ TEST_F(OptionFormTest, CancelUndoesEveryChangeAndTheMainWindowStillRefreshes) {
     }
     EXPECT_EQ(grid("Main_Grid2")->text(5, 1), u"アルバイト"_s);
     EXPECT_EQ(main_text("Main_Sisyutu"), u"15,000"_s);
-}
 
-TEST_F(OptionFormTest, CloseBoxKeepsTheChangesAs変更終了Does) {
-    start({});
+    // The close box keeps the changes, as 変更終了 does.
     with_window([](QDialog& form) {
         type_number(form, u"5"_s);
         change(form, u"副業"_s);
@@ -225,8 +223,10 @@ TEST_F(OptionWindowTest, TheKindAlwaysBelongsToTheNumberInTheBox) {
     EXPECT_EQ(ledger->himoku[6].kubun, u" 1 "_s);
 }
 
-TEST_F(OptionWindowTest, ListRowsKeepTheirLayoutAndPlaceWhateverNumberWasTyped) {
+TEST_F(OptionWindowTest, LaysOutWithoutOverlapsAndListRowsPlaceWhateverNumberWasTyped) {
     OptionForm& f = open();
+    expect_tidy_layout(f);
+    expect_named_boxes(f);
     for (const QString& typed : {u"5"_s, u"05"_s, u" 5 "_s}) {
         type_number(f, typed);
         change(f, u"副業"_s + typed.trimmed());
@@ -247,12 +247,6 @@ TEST_F(OptionWindowTest, NamesCannotBreakTheFiles) {
     EXPECT_EQ(messages.texts(), QStringList{unstorable_message(u"😀"_s)});
     click(f, "Option_change");
     EXPECT_EQ(ledger->himoku[4].name, u"副業"_s);
-}
-
-TEST_F(OptionWindowTest, LaysOutWithoutOverlapsAndNamesItsBoxes) {
-    OptionForm& f = open();
-    expect_tidy_layout(f);
-    expect_named_boxes(f);
 }
 
 } // namespace
