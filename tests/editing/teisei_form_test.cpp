@@ -152,44 +152,27 @@ TEST_F(TeiseiFormTest, AListClickCopiesSixCharactersOfTheNameUntilTheNumberCheck
 }
 
 TEST_F(TeiseiFormTest, RefusedInputShowsItsMessagesKeepsTheWindowOpenAndStoresNothing) {
-    const QString nenMessage = u"年は1900～3000の数字を入力して下さい。"_s;
+    const QString value = u"数値を入力して下さいね。"_s;  // on a button
+    const QString digits = u"数字を入力して下さいね。"_s; // on Enter in the box
+    const QString large = u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s;
+    const QString nen = u"年は1900～3000の数字を入力して下さい。"_s;
+    const QString tuki = u"月は1～12の数字を入力して下さい。"_s;
     struct Case {
-        const char* box;
+        const char* box; // typed into; it keeps the focus
         QString text;
         const char* action; // a button, or "Enter" in the box
         QStringList expected;
-        const char* focus;
     } cases[] = {
-        {"Teisei_number",
-         u"abc"_s,
-         "Teisei_OK",
-         {u"数値を入力して下さいね。"_s, kRange},
-         "Teisei_number"},
-        {"Teisei_number",
-         u"abc"_s,
-         "Enter",
-         {u"数字を入力して下さいね。"_s, kRange},
-         "Teisei_number"},
-        {"Teisei_number", u"31"_s, "Teisei_OK", {kRange}, "Teisei_number"},
-        {"Teisei_number", u"0"_s, "teisei_tugi", {kRange}, "Teisei_number"},
-        {"Teisei_Kingaku",
-         u"12a"_s,
-         "Teisei_OK",
-         {u"数値を入力して下さいね。"_s},
-         "Teisei_Kingaku"},
-        {"Teisei_Kingaku", u""_s, "teisei_mae", {u"数値を入力して下さいね。"_s}, "Teisei_Kingaku"},
-        {"Teisei_Kingaku", u"12a"_s, "Enter", {u"数字を入力して下さいね。"_s}, "Teisei_Kingaku"},
-        {"Teisei_Kingaku",
-         u"1,000,000,000,000,000"_s,
-         "Teisei_OK",
-         {u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s},
-         "Teisei_Kingaku"},
-        {"teisei_nen", u"20x4"_s, "Teisei_OK", {nenMessage}, "teisei_nen"},
-        {"teisei_tuki",
-         u"13"_s,
-         "teisei_tugi",
-         {u"月は1～12の数字を入力して下さい。"_s},
-         "teisei_tuki"},
+        {"Teisei_number", u"abc"_s, "Teisei_OK", {value, kRange}},
+        {"Teisei_number", u"abc"_s, "Enter", {digits, kRange}},
+        {"Teisei_number", u"31"_s, "Teisei_OK", {kRange}},
+        {"Teisei_number", u"0"_s, "teisei_tugi", {kRange}},
+        {"Teisei_Kingaku", u"12a"_s, "Teisei_OK", {value}},
+        {"Teisei_Kingaku", u""_s, "teisei_mae", {value}},
+        {"Teisei_Kingaku", u"12a"_s, "Enter", {digits}},
+        {"Teisei_Kingaku", u"1,000,000,000,000,000"_s, "Teisei_OK", {large}},
+        {"teisei_nen", u"20x4"_s, "Teisei_OK", {nen}},
+        {"teisei_tuki", u"13"_s, "teisei_tugi", {tuki}},
     };
     start(kMonth);
     const QStringList before = grid1_rows();
@@ -205,7 +188,7 @@ TEST_F(TeiseiFormTest, RefusedInputShowsItsMessagesKeepsTheWindowOpenAndStoresNo
             else
                 click(d, c.action);
             EXPECT_TRUE(d.isVisible()) << what;
-            EXPECT_EQ(focused_name(), QString::fromLatin1(c.focus)) << what;
+            EXPECT_EQ(focused_name(), QString::fromLatin1(c.box)) << what;
             EXPECT_EQ(messages.texts(), c.expected) << what;
             key(Qt::Key_Escape);
         });
