@@ -19,6 +19,7 @@ TEST(SaifuRules, AmountIsDigitsOnlyAndSmallEnoughForTheTotals) {
         {u"999999999999999"_s, 999999999999999.0},
         {u"1000000000000000"_s, std::nullopt},
         {u"-5"_s, std::nullopt},
+        {u"12a"_s, std::nullopt},
         {u"1,000"_s, std::nullopt},
         {u"2.5"_s, std::nullopt},
         {u"１２"_s, std::nullopt}, // full-width digits

@@ -3,20 +3,12 @@
 #include "ledger/settings_file.h"
 #include "platform/storable_text.h"
 #include "settings/option_form.h"
+#include "settings/window_alone_test.h"
 #include "support/accessibility_check.h"
-#include "support/gui_keys.h"
-#include "support/gui_month_view.h"
-#include "support/gui_window_test.h"
 #include "support/layout_check.h"
-#include "support/test_files.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -24,17 +16,8 @@ namespace kanvelo {
 
 namespace {
 
-using testing::child;
-using testing::click_list_row;
-using testing::focused_name;
-using testing::key;
-using testing::make_active;
-using testing::type;
+using namespace testing;
 
-QLineEdit* box(QWidget& form, const char* name) {
-    return child<QLineEdit>(form, name);
-}
-using testing::click;
 QListWidget* list(QWidget& form) {
     return child<QListWidget>(form, "Option_list");
 }
@@ -57,7 +40,7 @@ void set_budget(QStringList& lines, int slot, const QString& budget) {
     lines[1 + 5 * slot + 2] = budget;
 }
 
-class OptionFormTest : public testing::MonthViewTest {
+class OptionFormTest : public MonthViewTest {
 protected:
     void with_window(const std::function<void(QDialog&)>& drive) {
         open_with("MenuOptionHimoku", [this, drive](QDialog& form) {
@@ -69,9 +52,9 @@ protected:
 };
 
 TEST_F(OptionFormTest, RenamedCategoryShowsInBothGridsTheEntryWindowAndBothFiles) {
-    start({testing::entry("20040301", "3", "10,000", "定期から", "0"),
-           testing::entry("20040305", "12", "800", "パン", "0"),
-           testing::entry("20040310", "3", "5,000", "定期から", "1")});
+    start({entry("20040301", "3", "10,000", "定期から", "0"),
+           entry("20040305", "12", "800", "パン", "0"),
+           entry("20040310", "3", "5,000", "定期から", "1")});
     with_window([](QDialog& form) {
         click_list_row(list(form), 2);
         EXPECT_EQ(box(form, "Option_HimokuNo")->text(), u" 3"_s);
@@ -101,9 +84,9 @@ TEST_F(OptionFormTest, RenamedCategoryShowsInBothGridsTheEntryWindowAndBothFiles
 }
 
 TEST_F(OptionFormTest, ExpenseMadeIncomeMovesTotalsBalancesAndBothShares) {
-    start({testing::entry("20040325", "2", "300,000", "給料", "1"),
-           testing::entry("20040326", "12", "5,000", "スーパー", "0"),
-           testing::entry("20040327", "13", "15,000", "外食", "0")},
+    start({entry("20040325", "2", "300,000", "給料", "1"),
+           entry("20040326", "12", "5,000", "スーパー", "0"),
+           entry("20040327", "13", "15,000", "外食", "0")},
           [](QStringList& lines) {
               set_budget(lines, 1, u"300,000"_s);
               set_budget(lines, 11, u"30,000"_s);
@@ -139,8 +122,8 @@ TEST_F(OptionFormTest, ExpenseMadeIncomeMovesTotalsBalancesAndBothShares) {
     EXPECT_EQ(ledger->yosan_sisyutu_goukei, 30000);
 }
 
-TEST_F(OptionFormTest, CancelUndoesEveryChangeAndTheMainWindowStillRefreshes) {
-    start({testing::entry("20040327", "13", "15,000", "外食", "0")});
+TEST_F(OptionFormTest, CancelUndoesEveryChangeTheCloseBoxKeepsThemAndTheMainWindowRefreshes) {
+    start({entry("20040327", "13", "15,000", "外食", "0")});
     const HimokuCopy before = copy_himoku(*ledger);
     grid("Main_Grid2")->set_text(5, 1, u"x"_s);
     with_window([](QDialog& form) {
@@ -158,10 +141,8 @@ TEST_F(OptionFormTest, CancelUndoesEveryChangeAndTheMainWindowStillRefreshes) {
     }
     EXPECT_EQ(grid("Main_Grid2")->text(5, 1), u"アルバイト"_s);
     EXPECT_EQ(main_text("Main_Sisyutu"), u"15,000"_s);
-}
 
-TEST_F(OptionFormTest, CloseBoxKeepsTheChangesAs変更終了Does) {
-    start({});
+    // The close box keeps the changes, as 変更終了 does.
     with_window([](QDialog& form) {
         type_number(form, u"5"_s);
         change(form, u"副業"_s);
@@ -171,19 +152,7 @@ TEST_F(OptionFormTest, CloseBoxKeepsTheChangesAs変更終了Does) {
     EXPECT_EQ(grid("Main_Grid2")->text(5, 1), u"副業"_s);
 }
 
-class OptionWindowTest : public testing::WindowTest {
-protected:
-    void TearDown() override {
-        form.reset();
-        WindowTest::TearDown();
-    }
-    OptionForm& open() {
-        form = std::make_unique<OptionForm>(*ledger);
-        make_active(*form);
-        return *form;
-    }
-    std::unique_ptr<OptionForm> form;
-};
+using OptionWindowTest = WindowAloneTest<OptionForm>;
 
 TEST_F(OptionWindowTest, ChangeWithABadNumberOrNameChangesNothing) {
     OptionForm& f = open();
@@ -254,8 +223,10 @@ TEST_F(OptionWindowTest, TheKindAlwaysBelongsToTheNumberInTheBox) {
     EXPECT_EQ(ledger->himoku[6].kubun, u" 1 "_s);
 }
 
-TEST_F(OptionWindowTest, ListRowsKeepTheirLayoutAndPlaceWhateverNumberWasTyped) {
+TEST_F(OptionWindowTest, LaysOutWithoutOverlapsAndListRowsPlaceWhateverNumberWasTyped) {
     OptionForm& f = open();
+    expect_tidy_layout(f);
+    expect_named_boxes(f);
     for (const QString& typed : {u"5"_s, u"05"_s, u" 5 "_s}) {
         type_number(f, typed);
         change(f, u"副業"_s + typed.trimmed());
@@ -276,12 +247,6 @@ TEST_F(OptionWindowTest, NamesCannotBreakTheFiles) {
     EXPECT_EQ(messages.texts(), QStringList{unstorable_message(u"😀"_s)});
     click(f, "Option_change");
     EXPECT_EQ(ledger->himoku[4].name, u"副業"_s);
-}
-
-TEST_F(OptionWindowTest, LaysOutWithoutOverlapsAndNamesItsBoxes) {
-    OptionForm& f = open();
-    testing::expect_tidy_layout(f);
-    testing::expect_named_boxes(f);
 }
 
 } // namespace
