@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/window_alone_test.h"
 #include "support/gui_keys.h"
 #include "support/gui_month_view.h"
+#include "support/gui_window_alone.h"
 
 #include <QDialog>
 #include <QTest>
@@ -12,8 +12,6 @@ namespace kanvelo::testing {
 // The main window on March 2004, for the windows that change recorded entries:
 // they are opened from it and it shows what they did.
 struct EntryEditTest : MonthViewTest {
-    std::unique_ptr<Main_Form>& form = main; // the name the sort menu test uses
-
     Grid* grid1() const { return grid("Main_Grid1"); }
     Grid* grid2() const { return grid("Main_Grid2"); }
     // 収入合計, 支出合計, 差引収支, 現在の現金 as shown.
@@ -45,10 +43,3 @@ struct EntryEditTest : MonthViewTest {
 };
 
 } // namespace kanvelo::testing
-
-namespace kanvelo {
-namespace {
-// The name the sort menu test uses for this fixture.
-using MonthViewTest = testing::EntryEditTest;
-} // namespace
-} // namespace kanvelo

@@ -4,7 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/grid.h"
 #include "platform/spinner.h"
-#include "settings/window_alone_test.h"
+#include "support/gui_window_alone.h"
 #include "support/accessibility_check.h"
 #include "support/layout_check.h"
 

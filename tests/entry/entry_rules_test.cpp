@@ -36,7 +36,7 @@ TEST(EntryRules, ListsNeverOfferTheTransferCategory) {
 
 TEST(EntryRules, CategoryNumberMustBeAWholeNumberFromOneToThirty) {
     EXPECT_EQ(check_category(u"1"_s).slot, 0);
-    EXPECT_EQ(check_category(u" 5"_s).slot, 4);
+    EXPECT_EQ(check_category(u" 5 "_s).slot, 4);
     EXPECT_EQ(check_category(u"30"_s).slot, 29);
     for (const QString& out : {u"0"_s, u"31"_s, u"45"_s, u"-1"_s, u"2.5"_s})
         EXPECT_EQ(check_category(out).check, CategoryCheck::OutOfRange) << out.toStdString();

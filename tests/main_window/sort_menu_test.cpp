@@ -8,7 +8,7 @@ namespace {
 
 using namespace testing;
 
-using SortMenuTest = MonthViewTest;
+using SortMenuTest = testing::EntryEditTest;
 
 TEST_F(SortMenuTest, EachSortRebuildsTheGridKeepsTheSelectedEntryAndIsWhatTheSaveWrites) {
     start({entry("20040310", "2", "300,000", "給料", "1"),
@@ -57,12 +57,12 @@ TEST_F(SortMenuTest, EachSortRebuildsTheGridKeepsTheSelectedEntryAndIsWhatTheSav
     EXPECT_EQ(saved.at(4).at(3), u"給料");
 
     // A restart finds the month as it was left.
-    form.reset();
+    main.reset();
     ledger = std::make_unique<Ledger>();
     ledger->app_path = folder.path();
-    form = std::make_unique<Main_Form>(*ledger);
-    form->set_splash_enabled(false);
-    form->startup();
+    main = std::make_unique<Main_Form>(*ledger);
+    main->set_splash_enabled(false);
+    main->startup();
     EXPECT_EQ(grid1_rows(), cases[2].rows + QStringList{u"|||"_s});
     EXPECT_EQ(totals(), totals_before);
 }

@@ -3,7 +3,7 @@
 #include "ledger/ledger.h"
 #include "ledger/settings_file.h"
 #include "settings/option2_form.h"
-#include "settings/window_alone_test.h"
+#include "support/gui_window_alone.h"
 #include "support/accessibility_check.h"
 #include "support/layout_check.h"
 

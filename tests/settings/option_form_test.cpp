@@ -3,7 +3,7 @@
 #include "ledger/settings_file.h"
 #include "platform/storable_text.h"
 #include "settings/option_form.h"
-#include "settings/window_alone_test.h"
+#include "support/gui_window_alone.h"
 #include "support/accessibility_check.h"
 #include "support/layout_check.h"
 
