@@ -98,7 +98,13 @@ QString drawn_order_text(const QString& pdf) {
     return run(u"pdftotext"_s, {u"-raw"_s, pdf, u"-"_s}).remove(QRegularExpression(u"\\s"_s));
 }
 
-QString without_blanks(const QStringList& texts) {
+// Every text a statement draws, in order, blanks left out.
+QString drawn_text(const QString& title, const StatementData& d) {
+    QStringList texts{title};
+    texts << d.header;
+    for (const QStringList& row : d.rows)
+        texts << row;
+    texts << footer_texts(d.syunyu_goukei, d.sisyutu_goukei);
     return texts.join(QString()).remove(QRegularExpression(u"\\s"_s));
 }
 
@@ -303,14 +309,8 @@ TEST_F(PrintLayoutTest, ALongDescriptionWrapsInsideItsColumnWhole) {
     ASSERT_EQ(r.pages.size(), 1);
     EXPECT_FALSE(r.pages.first().contains(u"…"_s));
     EXPECT_EQ(ink_right_of_frame(dir, r.pdf), 0);
-    // Every text in the order drawn: the long one whole, the rows after it
-    // below it.
-    QStringList texts{mainichi_title(d.nen, d.tuki)};
-    texts << d.header;
-    for (const QStringList& row : d.rows)
-        texts << row;
-    texts << footer_texts(d.syunyu_goukei, d.sisyutu_goukei);
-    EXPECT_EQ(drawn_order_text(r.pdf), without_blanks(texts));
+    // The long text whole, the rows after it below it.
+    EXPECT_EQ(drawn_order_text(r.pdf), drawn_text(mainichi_title(d.nen, d.tuki), d));
 }
 
 // Searching or copying from a saved statement gives the characters printed,
@@ -341,13 +341,8 @@ TEST_F(PrintLayoutTest, TheTextLayerHoldsTheCharactersPrinted) {
         SCOPED_TRACE(c.title.toStdString());
         const Rendered r = render(dir, c.print, c.data);
         ASSERT_EQ(r.pages.size(), 1);
-        QStringList texts{c.title};
-        texts << c.data.header;
-        for (const QStringList& row : c.data.rows)
-            texts << row;
-        texts << footer_texts(c.data.syunyu_goukei, c.data.sisyutu_goukei);
         const QString text = drawn_order_text(r.pdf);
-        EXPECT_EQ(text, without_blanks(texts));
+        EXPECT_EQ(text, drawn_text(c.title, c.data));
         QString radicals;
         for (const QChar ch : text)
             if ((ch.unicode() >= 0x2E80 && ch.unicode() <= 0x2FDF) || ch.unicode() == 0x2027)
