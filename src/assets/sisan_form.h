@@ -45,6 +45,10 @@ private:
     void show_total();
     void clear_boxes();
     void say(const QString& text);
+    // The grid's current row when the user chose it (a click, the arrow keys
+    // in the grid, or adding or moving the asset), else 0: the grid always
+    // has a current row, and one the user never chose is not a choice.
+    int chosen_row() const;
     void add_asset(const QString& name, const QString& kingaku, const QString& memo);
     void update_assets(const std::vector<int>& rows, const QString& kingaku, const QString& memo);
 
@@ -54,6 +58,7 @@ private:
     // Only that memo is written by 追加/更新, so that no memo is replaced
     // unseen.
     int memo_owner_ = 0;
+    bool chosen_ = false;
 
     Grid* grid_ = nullptr;
     QLabel* total_ = nullptr;

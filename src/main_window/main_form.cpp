@@ -752,7 +752,7 @@ void Main_Form::show_found_entry(int nen, int tuki, int index) {
     if (ledger_.session.gamen != 1)
         gamen_switch();
     grid1_->set_row(index);
-    grid1_->scrollTo(grid1_->currentIndex());
+    grid1_->scroll_to_current();
     grid1_->setFocus();
 }
 

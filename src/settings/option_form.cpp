@@ -134,6 +134,9 @@ void OptionForm::change_clicked() {
     // The row is rebuilt from the category's own number, so it keeps the
     // list's layout whatever was typed into the number box.
     list_->item(slot)->setText(category_list_item(ledger_, slot));
+    // The highlight follows the category changed, not a row clicked earlier.
+    list_->setCurrentRow(slot);
+    list_->scrollToItem(list_->item(slot));
     clear_boxes();
     number_->setFocus();
 }
