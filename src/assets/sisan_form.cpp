@@ -1,6 +1,7 @@
 #include "assets/sisan_form.h"
 
 #include "assets/sisan_rules.h"
+#include "common/box_checks.h"
 #include "ledger/clock.h"
 #include "ledger/values.h"
 #include "platform/geometry.h"
@@ -24,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace kanvelo {
 
 SisanForm::SisanForm(QString app_path, AssetList list, QWidget* parent)
-    : QDialog(parent), app_path_(std::move(app_path)), list_(std::move(list)) {
+    : EnterDialog(parent), app_path_(std::move(app_path)), list_(std::move(list)) {
     setObjectName(u"sisan_form"_s);
     setWindowTitle(u"資産管理"_s);
     build();
@@ -190,9 +191,7 @@ void SisanForm::add_update_clicked() {
     }
     const auto kingaku = asset_amount(amount_->text());
     if (!kingaku) {
-        say(is_number(amount_->text())
-                ? u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s
-                : u"数字を入力して下さいね。"_s);
+        say(is_number(amount_->text()) ? too_large_message() : u"数字を入力して下さいね。"_s);
         amount_->setFocus();
         amount_->selectAll();
         return;
@@ -335,13 +334,6 @@ bool SisanForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void SisanForm::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the button that has the focus; no button is the default.
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void show_sisan_form(QWidget* parent, const QString& app_path) {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "ledger/asset_file.h"
-
-#include <QDialog>
+#include "platform/enter_dialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,7 +15,7 @@ class Grid;
 // "資産管理": the asset list with amounts, dates and a memo per asset. Memo
 // files are written and deleted at once; the list is written when the window
 // closes, by 終了 or by its close box alike, so that the two always agree.
-class SisanForm : public QDialog {
+class SisanForm : public EnterDialog {
     Q_OBJECT
 public:
     // `list` as asset_list_load read it from the folder of `app_path`.
@@ -36,7 +35,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();
