@@ -67,7 +67,9 @@ void HelpForm::build() {
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpForm::page_changed);
+    // The signal comes before source() has changed: the page is taken from it.
+    connect(browser_, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { select_in_contents(QFileInfo(url.path()).fileName()); });
     connect(contents_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { show_page(item->data(Qt::UserRole).toString()); });
     connect(contents_, &QListWidget::itemClicked, this,
@@ -79,14 +81,15 @@ void HelpForm::build() {
 void HelpForm::show_page(const QString& page) {
     if (page != current_page())
         browser_->setSource(QUrl(u"qrc"_s + kManualFolder + page));
+    // The browser tells of a new page only once it is shown.
+    select_in_contents(page);
 }
 
 QString HelpForm::current_page() const {
     return QFileInfo(browser_->source().path()).fileName();
 }
 
-void HelpForm::page_changed() {
-    const QString page = current_page();
+void HelpForm::select_in_contents(const QString& page) {
     for (int i = 0; i < contents_->count(); ++i) {
         if (contents_->item(i)->data(Qt::UserRole).toString() == page) {
             const QSignalBlocker quiet(contents_);

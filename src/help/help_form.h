@@ -25,7 +25,7 @@ protected:
 
 private:
     void build();
-    void page_changed();
+    void select_in_contents(const QString& page);
 
     QListWidget* contents_ = nullptr;
     QTextBrowser* browser_ = nullptr;

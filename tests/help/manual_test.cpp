@@ -172,13 +172,16 @@ TEST_F(HelpKeyTest, F1OpensThePageOfTheWindowItIsPressedInAndTheGuideFollowsLink
     };
     open_with("MenuKensaku", [&](QDialog& d) {
         expect_help([](HelpForm& help) {
+            // The contents list shows where the guide opened.
+            auto* contents = help.findChild<QListWidget*>(u"help_contents"_s);
+            EXPECT_EQ(contents->currentItem()->text(), u"検索"_s);
             // A link, the back button and the contents list all move the page.
             auto* browser = help.findChild<QTextBrowser*>(u"help_browser"_s);
             browser->setSource(QUrl(u"Nenkan_form.html"_s));
             EXPECT_EQ(help.current_page(), u"Nenkan_form.html"_s);
+            EXPECT_EQ(contents->currentItem()->text(), u"年間収支表"_s);
             click(help, "help_back");
             EXPECT_EQ(help.current_page(), u"Kensaku_form.html"_s);
-            auto* contents = help.findChild<QListWidget*>(u"help_contents"_s);
             EXPECT_EQ(contents->currentItem()->text(), u"検索"_s);
             click_list_row(contents, 0);
             EXPECT_EQ(help.current_page(), kManualIndex);

@@ -181,7 +181,8 @@ TEST_F(NenkanRulesTest, FiguresAreTheSumsOfTheMonthFilesAndTheOpenLedger) {
     // The rows as shown: blanks for months without figures, then the four
     // year columns. 日常食品: 4,500 + 1,200 + 32,000; budgets 20,000 + 10,000.
     EXPECT_EQ(nenkan_row(table, 11).join(u'|'),
-              u"日常食品|4,500"_s + QString(8, u'|') + u"1,200||0|32,000|37,700|9,425|30,000|-7,700"_s);
+              u"日常食品|4,500"_s + QString(8, u'|') +
+                  u"1,200||0|32,000|37,700|9,425|30,000|-7,700"_s);
     EXPECT_EQ(nenkan_row(table, kNenkanSagakuRow).mid(13),
               (QStringList{u"512,945"_s, u"128,236"_s, u"167,000"_s, u"-345,945"_s}));
     EXPECT_EQ(nenkan_row(table, 29).at(0), u"財布<=>口座"_s);
