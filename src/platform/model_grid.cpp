@@ -1,30 +1,14 @@
 #include "platform/model_grid.h"
 
 #include "platform/geometry.h"
+#include "platform/grid_look.h"
 
-#include <QHeaderView>
 #include <QMouseEvent>
 
 namespace kanvelo {
 
 ModelGrid::ModelGrid(QWidget* parent) : QTableView(parent) {
-    // The same look and keys as Grid.
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);
-    setCornerButtonEnabled(false);
-    setSortingEnabled(false);
-    verticalHeader()->hide();
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setMinimumSectionSize(0);
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(false);
+    use_grid_look(this);
 }
 
 void ModelGrid::set_col_width_twips(int col, int twips) {

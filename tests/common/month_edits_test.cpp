@@ -275,6 +275,38 @@ TEST_F(MonthEditsTest, TheKeysAndTheMenuTakeStepsBackUntilAnotherMonthIsOpened) 
     EXPECT_EQ(ledger->kensu, 4); // the sort was saved before its undo
 }
 
+// Through the windows: a transfer's two entries are one step, a correction
+// one step per entry written back.
+TEST_F(MonthEditsTest, WindowsMakeOneStepPerTransferAndPerCorrectedEntry) {
+    start(kMonth);
+    const QStringList before = fields(*ledger);
+    open_with("Main_Saifu", [](QDialog& d) {
+        box(d, "saifu_kingaku")->setText(u"20000"_s);
+        click(d, "saifu_ok");
+        click(d, "saifu_end");
+    });
+    ASSERT_EQ(ledger->kensu, 7);
+    EXPECT_EQ(edits().history().count(), 1);
+    trigger("MenuUndo");
+    EXPECT_EQ(fields(*ledger), before);
+
+    select(2);
+    open_with("MenuTeisei", [](QDialog& d) {
+        box(d, "Teisei_Kingaku")->setText(u"1,100"_s);
+        click(d, "teisei_tugi"); // writes entry 2 back, shows entry 3
+        box(d, "Teisei_Kingaku")->setText(u"1,300"_s);
+        click(d, "Teisei_OK");
+    });
+    ASSERT_EQ(edits().history().count(), 2);
+    EXPECT_EQ(action("MenuUndo")->text(), u"元に戻す：訂正（6日 外食 1,300円）"_s);
+    trigger("MenuUndo");
+    EXPECT_EQ(ledger->syusi[3].kingaku, u"1,000"_s);
+    EXPECT_EQ(ledger->syusi[2].kingaku, u"1,100"_s);
+    trigger("MenuUndo");
+    EXPECT_EQ(fields(*ledger), before);
+    expect_view_follows("corrections taken back");
+}
+
 } // namespace
 
 } // namespace kanvelo
