@@ -281,9 +281,8 @@ void Main_Form::follow_history() {
         redo_->setEnabled(history->canRedo());
         redo_->setText(history->canRedo() ? u"やり直し："_s + history->redoText() : u"やり直し"_s);
     };
+    // Every push, undo, redo and clear moves the index.
     connect(history, &QUndoStack::indexChanged, this, name_steps);
-    connect(history, &QUndoStack::canUndoChanged, this, name_steps);
-    connect(history, &QUndoStack::canRedoChanged, this, name_steps);
     name_steps();
 }
 

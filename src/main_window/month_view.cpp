@@ -15,6 +15,13 @@ namespace kanvelo {
 
 namespace {
 
+// A cell written only when its text changes: after a step most of the
+// category grid stays as it was, and an unchanged cell costs no redraw.
+void show_text(Grid& grid, int row, int col, const QString& text) {
+    if (grid.text(row, col) != text)
+        grid.set_text(row, col, text);
+}
+
 void set_colour(QLineEdit* box, bool red) {
     QPalette p = box->palette();
     p.setColor(QPalette::Text,
@@ -82,7 +89,7 @@ void MonthView::entry_rows_in_place() {
         const QStringList cells =
             i <= ledger_.kensu ? entry_row_text(ledger_, i, false).split(u'\t') : QStringList();
         for (int col = 0; col < entries_.cols(); ++col)
-            entries_.set_text(i, col, cells.value(col));
+            show_text(entries_, i, col, cells.value(col));
     }
     entries_.setUpdatesEnabled(true);
 }
@@ -102,10 +109,10 @@ void MonthView::category_names() {
 
 void MonthView::category_figures() {
     for (int n = 1; n <= kHimokuCount; ++n) {
-        categories_.set_text(n, 2, format_number(ledger_.himoku[n - 1].jisseki, u"#,##0"_s));
+        show_text(categories_, n, 2, format_number(ledger_.himoku[n - 1].jisseki, u"#,##0"_s));
         const QStringList cols = category_columns(ledger_, n);
         for (int c = 0; c < 4; ++c)
-            categories_.set_text(n, 3 + c, cols.at(c));
+            show_text(categories_, n, 3 + c, cols.at(c));
     }
 }
 
