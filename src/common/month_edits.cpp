@@ -151,31 +151,35 @@ private:
     int selected_;
 };
 
+// A category's own fields set anew: its name and kind (every total follows
+// the kind) or its budget and comment (the budget totals follow).
 class ChangeCategory : public LedgerStep {
 public:
-    ChangeCategory(MonthEdits& edits, int slot, const QString& name, const QString& kubun)
-        : LedgerStep(edits, u"費目名（%1 %2）"_s.arg(slot + 1).arg(name)), slot_(slot), name_(name),
-          kubun_(kubun), old_name_(edits.ledger().himoku[slot].name),
-          old_kubun_(edits.ledger().himoku[slot].kubun) {}
+    ChangeCategory(MonthEdits& edits, const QString& text, int slot, const HimokuRec& fields,
+                   What what)
+        : LedgerStep(edits, text), slot_(slot), fields_(fields), old_(edits.ledger().himoku[slot]),
+          what_(what) {}
 
     LedgerChange apply() override {
         HimokuRec& h = ledger_.himoku[slot_];
-        h.name = name_;
-        h.kubun = kubun_;
-        // A kind moves totals, balances and budget shares.
-        ledger_.recompute();
-        return {What::Categories};
+        h = fields_;
+        h.jisseki = old_.jisseki;
+        if (what_ == What::Categories)
+            ledger_.recompute();
+        else
+            ledger_.budget_totals_recalc();
+        return {what_};
     }
     LedgerChange take_back() override {
-        HimokuRec& h = ledger_.himoku[slot_];
-        h.name = old_name_;
-        h.kubun = old_kubun_;
-        return {What::Categories};
+        ledger_.himoku[slot_] = old_;
+        return {what_};
     }
 
 private:
     int slot_;
-    QString name_, kubun_, old_name_, old_kubun_;
+    HimokuRec fields_;
+    HimokuRec old_;
+    What what_;
 };
 
 class RenameWallet : public LedgerStep {
@@ -196,33 +200,6 @@ public:
 private:
     int slot_;
     QString name_, old_;
-};
-
-class SetBudget : public LedgerStep {
-public:
-    SetBudget(MonthEdits& edits, int slot, const QString& kingaku, const QString& comment)
-        : LedgerStep(edits, u"予算（%1）"_s.arg(edits.ledger().himoku[slot].name)), slot_(slot),
-          kingaku_(kingaku), comment_(comment),
-          old_kingaku_(edits.ledger().himoku[slot].yosan_kingaku),
-          old_comment_(edits.ledger().himoku[slot].yosan_comment) {}
-
-    LedgerChange apply() override {
-        HimokuRec& h = ledger_.himoku[slot_];
-        h.yosan_kingaku = kingaku_;
-        h.yosan_comment = comment_;
-        ledger_.budget_totals_recalc();
-        return {What::Budget};
-    }
-    LedgerChange take_back() override {
-        HimokuRec& h = ledger_.himoku[slot_];
-        h.yosan_kingaku = old_kingaku_;
-        h.yosan_comment = old_comment_;
-        return {What::Budget};
-    }
-
-private:
-    int slot_;
-    QString kingaku_, comment_, old_kingaku_, old_comment_;
 };
 
 } // namespace
@@ -276,8 +253,13 @@ void MonthEdits::reorder_entries(const std::vector<int>& order, const QString& k
 }
 
 void MonthEdits::change_category(int slot, const QString& name, const QString& kubun) {
-    if (slot >= 0 && slot < kHimokuCount)
-        push(new ChangeCategory(*this, slot, name, kubun));
+    if (slot < 0 || slot >= kHimokuCount)
+        return;
+    HimokuRec fields = ledger_.himoku[slot];
+    fields.name = name;
+    fields.kubun = kubun;
+    push(new ChangeCategory(*this, u"費目名（%1 %2）"_s.arg(slot + 1).arg(name), slot, fields,
+                            LedgerChange::What::Categories));
 }
 
 void MonthEdits::rename_wallet(int slot, const QString& name) {
@@ -296,7 +278,11 @@ void MonthEdits::set_budget(int slot, const QString& yosan_kingaku, const QStrin
     };
     if (value(h.yosan_kingaku) == value(yosan_kingaku) && h.yosan_comment == comment)
         return;
-    push(new SetBudget(*this, slot, yosan_kingaku, comment));
+    HimokuRec fields = h;
+    fields.yosan_kingaku = yosan_kingaku;
+    fields.yosan_comment = comment;
+    push(new ChangeCategory(*this, u"予算（%1）"_s.arg(h.name), slot, fields,
+                            LedgerChange::What::Budget));
 }
 
 void MonthEdits::undo_to(int index) {
