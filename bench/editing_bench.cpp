@@ -1,7 +1,9 @@
 // Changing recorded entries on a month of 1000: each of the three sorts with
-// the entries grid rebuilt and repainted, and one correction step (write-back,
-// month recalculation, row refresh, the next entry loaded). Runs offscreen
-// unless QT_QPA_PLATFORM says otherwise.
+// the entries grid rebuilt and repainted, one correction step (write-back,
+// the grids following, the next entry loaded), one entry recorded, and undo
+// and redo of a sort and of a deletion. Runs offscreen unless QT_QPA_PLATFORM
+// says otherwise.
+#include "common/month_edits.h"
 #include "editing/teisei_form.h"
 #include "ledger/ledger.h"
 #include "ledger/line_file.h"
@@ -82,9 +84,7 @@ BENCHMARK(BM_SortAndRebuild<&Main_Form::menu_sort_kingaku>)
 // 次のデータへ and 前のデータへ in turn, each with a changed amount written back.
 void BM_CorrectionStep(benchmark::State& state) {
     FullMonth month;
-    TeiseiForm window(*month.ledger, 500, month.form.get());
-    QObject::connect(&window, &TeiseiForm::written, month.form.get(),
-                     &Main_Form::entry_changed_refresh);
+    TeiseiForm window(month.form->edits(), 500, month.form.get());
     auto* kingaku = window.findChild<QLineEdit*>(u"Teisei_Kingaku"_s);
     auto* tugi = window.findChild<QPushButton*>(u"teisei_tugi"_s);
     auto* mae = window.findChild<QPushButton*>(u"teisei_mae"_s);
@@ -99,5 +99,53 @@ void BM_CorrectionStep(benchmark::State& state) {
         state.SkipWithError("the window did not step");
 }
 BENCHMARK(BM_CorrectionStep)->Unit(benchmark::kMicrosecond);
+
+// One entry recorded on a month of 999 with the grids and totals following.
+void BM_RecordEntry(benchmark::State& state) {
+    FullMonth month;
+    const SyusiRec entry{u"20040315"_s, u"12"_s, u"1,200"_s, u"スーパー"_s, u"0"_s};
+    MonthEdits& edits = month.form->edits();
+    for (auto _ : state) {
+        state.PauseTiming();
+        edits.remove_entry(month.ledger->kensu);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        edits.add_entry(entry);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RecordEntry)->Unit(benchmark::kMicrosecond);
+
+// 元に戻す and やり直し of one step on a month of 1000, the grids following:
+// a sort (every row rewritten) and a deletion (one row out and back in).
+void BM_UndoRedoSort(benchmark::State& state) {
+    FullMonth month;
+    std::mt19937 random(7);
+    shuffle(*month.ledger, random);
+    month.form->menu_sort_kingaku();
+    QApplication::processEvents();
+    QUndoStack& history = month.form->edits().history();
+    for (auto _ : state) {
+        history.undo();
+        QApplication::processEvents();
+        history.redo();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_UndoRedoSort)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedoDeletion(benchmark::State& state) {
+    FullMonth month;
+    month.form->edits().remove_entry(500);
+    QApplication::processEvents();
+    QUndoStack& history = month.form->edits().history();
+    for (auto _ : state) {
+        history.undo();
+        QApplication::processEvents();
+        history.redo();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_UndoRedoDeletion)->Unit(benchmark::kMicrosecond);
 
 } // namespace

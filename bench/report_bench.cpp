@@ -1,6 +1,7 @@
 // The daily statement of a full month rendered to PDF, and the budget window
 // opened on a full month beside two full comparison months.
 #include "budget/yosan_form.h"
+#include "common/month_edits.h"
 #include "ledger/line_file.h"
 #include "ledger/month_file.h"
 #include "ledger/settings_file.h"
@@ -81,8 +82,9 @@ void BM_YosanFormOpen(benchmark::State& state) {
     for (int i = 1; i <= kSyusiLimit; ++i)
         ledger->add_entry(sample_entry(u"200403"_s, i));
     MessageRecorder messages;
+    MonthEdits edits(*ledger);
     for (auto _ : state) {
-        YosanForm form(*ledger);
+        YosanForm form(edits);
         form.show();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(form.sen().sisyutu_jisseki);

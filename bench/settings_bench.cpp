@@ -1,7 +1,8 @@
-// The main window's refresh after 変更終了 of the category settings on a month
-// of 1000 entries: the ledger recomputed, both grids rebuilt, the totals
-// shown, and the events that follow (layout and painting) processed.
+// A category's name and kind changed on a month of 1000 entries, as 変更 of the
+// category settings does: the ledger recomputed, both grids following, the
+// totals shown, and the events that follow (layout and painting) processed.
 // Offscreen, so it runs without a display.
+#include "common/month_edits.h"
 #include "ledger/ledger.h"
 #include "ledger/line_file.h"
 #include "ledger/month_file.h"
@@ -53,9 +54,8 @@ void BM_RefreshAfterCategorySettings(benchmark::State& state) {
     for (auto _ : state) {
         // What the window leaves behind: a renamed category of another kind.
         income = !income;
-        ledger->himoku[11].name = income ? u"食費"_s : u"日常食品"_s;
-        ledger->himoku[11].kubun = income ? u" 1 "_s : u"-1 "_s;
-        form.category_settings_refresh();
+        form.edits().change_category(11, income ? u"食費"_s : u"日常食品"_s,
+                                     income ? u" 1 "_s : u"-1 "_s);
         QApplication::processEvents();
     }
 }

@@ -5,6 +5,7 @@
 #include "assets/sisan_form.h"
 #include "budget/yosan_form.h"
 #include "charts/graph_form.h"
+#include "common/month_edits.h"
 #include "diary/nikki_form.h"
 #include "editing/saifu_form.h"
 #include "editing/sakujo_form.h"
@@ -158,21 +159,21 @@ int main(int argc, char** argv) {
     const Grid* grid1 = main_form.findChild<Grid*>(u"Main_Grid1"_s);
     const Grid* grid2 = main_form.findChild<Grid*>(u"Main_Grid2"_s);
 
-    KinyuForm kinyu(*ledger, ledger->kensu + 1);
+    KinyuForm kinyu(main_form.edits(), ledger->kensu + 1);
     shots.take(kinyu);
-    TeiseiForm teisei(*ledger, 2);
+    TeiseiForm teisei(main_form.edits(), 2);
     shots.take(teisei);
-    SakujoForm sakujo(*ledger, 2);
+    SakujoForm sakujo(main_form.edits(), 2);
     shots.take(sakujo);
-    SaifuForm saifu(*ledger);
+    SaifuForm saifu(main_form.edits());
     shots.take(saifu);
-    OptionForm option(*ledger);
+    OptionForm option(main_form.edits());
     shots.take(option);
-    Option2Form option2(*ledger);
+    Option2Form option2(main_form.edits());
     shots.take(option2);
     ZeiForm zei(*ledger);
     shots.take(zei);
-    YosanForm yosan(*ledger);
+    YosanForm yosan(main_form.edits());
     shots.take(yosan);
     PrintMainichiForm mainichi(*ledger, *grid1);
     shots.take(mainichi);

@@ -1,6 +1,7 @@
 #include "budget/yosan_form.h"
 
 #include "common/category_list.h"
+#include "common/month_edits.h"
 #include "common/notices.h"
 #include "ledger/ledger.h"
 #include "ledger/month_file.h"
@@ -63,7 +64,8 @@ void place_label(QLabel* label, double left, double top, double width) {
 
 } // namespace
 
-YosanForm::YosanForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
+YosanForm::YosanForm(MonthEdits& edits, QWidget* parent)
+    : QDialog(parent), edits_(edits), ledger_(edits.ledger()) {
     setObjectName(u"yosan_form"_s);
     setWindowTitle(u"先月の予算と実績を参考に、今月の予算を立てましょう。"_s);
     build();
@@ -244,9 +246,8 @@ bool YosanForm::amount_leavable() {
 void YosanForm::store_current() {
     if (current_ < 0)
         return;
-    HimokuRec& h = ledger_.himoku[current_];
-    h.yosan_kingaku = budget_to_store(kon_.kingaku->text());
-    h.yosan_comment = kon_.comment->text();
+    // A category left unchanged is no step.
+    edits_.set_budget(current_, budget_to_store(kon_.kingaku->text()), kon_.comment->text());
 }
 
 bool YosanForm::choose(int slot) {

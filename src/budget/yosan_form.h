@@ -12,6 +12,7 @@ class QPushButton;
 namespace kanvelo {
 
 struct Ledger;
+class MonthEdits;
 
 // "先月の予算と実績を参考に、今月の予算を立てましょう。": this month's budget
 // and comment per category, beside the previous month and the same month last
@@ -21,7 +22,7 @@ struct Ledger;
 class YosanForm : public QDialog {
     Q_OBJECT
 public:
-    explicit YosanForm(Ledger& ledger, QWidget* parent = nullptr);
+    explicit YosanForm(MonthEdits& edits, QWidget* parent = nullptr);
 
     // The slot whose values are shown, -1 before the first choice.
     int current_slot() const { return current_; }
@@ -64,6 +65,7 @@ private:
     void kingaku_enter();
     void comment_got_focus();
 
+    MonthEdits& edits_;
     Ledger& ledger_;
     MonthTotals sen_;
     MonthTotals zennen_;

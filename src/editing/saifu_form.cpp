@@ -1,6 +1,7 @@
 #include "editing/saifu_form.h"
 
 #include "common/date_row.h"
+#include "common/month_edits.h"
 #include "common/notices.h"
 #include "editing/saifu_rules.h"
 #include "ledger/calendar.h"
@@ -38,7 +39,8 @@ constexpr double kMargin = 120;
 
 } // namespace
 
-SaifuForm::SaifuForm(Ledger& ledger, QWidget* parent) : EnterDialog(parent), ledger_(ledger) {
+SaifuForm::SaifuForm(MonthEdits& edits, QWidget* parent)
+    : EnterDialog(parent), edits_(edits), ledger_(edits.ledger()) {
     setObjectName(u"saifu_form"_s);
     setWindowTitle(u"財布・口座間でのお金の移動"_s);
     build();
@@ -263,13 +265,9 @@ void SaifuForm::ok_clicked() {
 
     const int moto = moto_->currentIndex();
     const int saki = saki_->currentIndex();
-    ledger_.hi = format_number(r.date.hi, u"00"_s);
     const auto [from, to] = transfer_entries(ledger_, r.date, moto, saki, r.amount);
-    // The limit was checked for both; each entry is shown before the next.
-    ledger_.add_entry(from);
-    Q_EMIT entry_added();
-    ledger_.add_entry(to);
-    Q_EMIT entry_added();
+    // The limit was checked for both, which are one step.
+    edits_.add_entries({from, to}, transfer_step_text(ledger_, r.date, moto, saki, r.amount));
 
     show_balances();
     kingaku_->clear();

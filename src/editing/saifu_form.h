@@ -11,6 +11,7 @@ class QPushButton;
 namespace kanvelo {
 
 struct Ledger;
+class MonthEdits;
 class Grid;
 class Spinner;
 
@@ -20,15 +21,10 @@ class Spinner;
 class SaifuForm : public EnterDialog {
     Q_OBJECT
 public:
-    explicit SaifuForm(Ledger& ledger, QWidget* parent = nullptr);
+    explicit SaifuForm(MonthEdits& edits, QWidget* parent = nullptr);
 
     // OK: records the transfer on screen, or says why not.
     void ok_clicked();
-
-Q_SIGNALS:
-    // The ledger has just added an entry at kensu; sent once per entry, so
-    // that the main window can show it before the next one is added.
-    void entry_added();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +47,7 @@ private:
     bool key_filter(QObject* watched, QKeyEvent* event);
     bool kingaku_key(QKeyEvent* event);
 
+    MonthEdits& edits_;
     Ledger& ledger_;
     bool adjusting_ = false;
 

@@ -103,4 +103,10 @@ std::pair<SyusiRec, SyusiRec> transfer_entries(const Ledger& ledger, const Trans
                      QString::number(saki)}};
 }
 
+QString transfer_step_text(const Ledger& ledger, const TransferDate& date, int moto, int saki,
+                           double amount) {
+    return u"移動（%1日 %2→%3 %4円）"_s.arg(date.hi).arg(
+        ledger.saifu[moto].name, ledger.saifu[saki].name, format_number(amount, u"#,##0"_s));
+}
+
 } // namespace kanvelo

@@ -56,5 +56,8 @@ TransferCheck check_transfer(const Ledger& ledger, int moto, int saki, const QSt
 // their wallet's name.
 std::pair<SyusiRec, SyusiRec> transfer_entries(const Ledger& ledger, const TransferDate& date,
                                                int moto, int saki, double amount);
+// How the history names a transfer: 移動（3日 現金→普通預金 1,200円）.
+QString transfer_step_text(const Ledger& ledger, const TransferDate& date, int moto, int saki,
+                           double amount);
 
 } // namespace kanvelo

@@ -1,5 +1,6 @@
 #include "editing/sakujo_form.h"
 
+#include "common/month_edits.h"
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
 #include "platform/keys.h"
@@ -15,8 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-SakujoForm::SakujoForm(Ledger& ledger, int entry, QWidget* parent)
-    : EnterDialog(parent), ledger_(ledger), entry_(entry) {
+SakujoForm::SakujoForm(MonthEdits& edits, int entry, QWidget* parent)
+    : EnterDialog(parent), edits_(edits), ledger_(edits.ledger()), entry_(entry) {
     setObjectName(u"Sakujo_form"_s);
     setWindowTitle(u"収支データの削除"_s);
     setFixedSize(twips_to_px(kWidth), twips_to_px(kHeight));
@@ -74,7 +75,7 @@ void SakujoForm::build() {
 
 void SakujoForm::sakujo() {
     // The ledger closes the gap and takes the entry out of every total.
-    ledger_.remove_entry(entry_);
+    edits_.remove_entry(entry_);
     deleted_ = true;
     accept();
 }

@@ -5,6 +5,7 @@
 namespace kanvelo {
 
 struct Ledger;
+class MonthEdits;
 
 // "収支データの削除": shows one entry and deletes it when the user agrees.
 class SakujoForm : public EnterDialog {
@@ -12,7 +13,7 @@ class SakujoForm : public EnterDialog {
 public:
     // `entry` is 1..kensu; the launcher has checked it. The window deletes
     // this entry, the one it shows, whatever is selected by then.
-    SakujoForm(Ledger& ledger, int entry, QWidget* parent = nullptr);
+    SakujoForm(MonthEdits& edits, int entry, QWidget* parent = nullptr);
 
     bool deleted() const { return deleted_; }
 
@@ -23,6 +24,7 @@ private:
     void build();
     void sakujo();
 
+    MonthEdits& edits_;
     Ledger& ledger_;
     const int entry_;
     bool deleted_ = false;

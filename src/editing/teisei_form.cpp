@@ -3,6 +3,7 @@
 #include "common/category_list.h"
 #include "common/date_row.h"
 #include "common/entry_boxes.h"
+#include "common/month_edits.h"
 #include "ledger/calendar.h"
 #include "ledger/guards.h"
 #include "ledger/ledger.h"
@@ -24,8 +25,8 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-TeiseiForm::TeiseiForm(Ledger& ledger, int entry, QWidget* parent)
-    : EnterDialog(parent), ledger_(ledger), teisei_no_(entry) {
+TeiseiForm::TeiseiForm(MonthEdits& edits, int entry, QWidget* parent)
+    : EnterDialog(parent), edits_(edits), ledger_(edits.ledger()), teisei_no_(entry) {
     setObjectName(u"Teisei_form"_s);
     setWindowTitle(u"収支データの訂正"_s);
     setFixedSize(twips_to_px(kWidth), twips_to_px(kHeight));
@@ -160,11 +161,10 @@ bool TeiseiForm::write_back() {
     }
     boxes_->format_kingaku();
     // The ledger takes the old entry out of every total and puts the new one in.
-    ledger_.replace_entry(teisei_no_,
-                          corrected_entry(ledger_.syusi[teisei_no_], date.hiduke,
-                                          boxes_->number->text(), boxes_->kingaku->text(),
-                                          boxes_->tekiyo->text(), boxes_->saifu->currentIndex()));
-    Q_EMIT written(teisei_no_);
+    edits_.replace_entry(teisei_no_,
+                         corrected_entry(ledger_.syusi[teisei_no_], date.hiduke,
+                                         boxes_->number->text(), boxes_->kingaku->text(),
+                                         boxes_->tekiyo->text(), boxes_->saifu->currentIndex()));
     return true;
 }
 

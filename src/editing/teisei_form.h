@@ -11,6 +11,7 @@ class QPushButton;
 namespace kanvelo {
 
 struct Ledger;
+class MonthEdits;
 class Spinner;
 class EntryBoxes;
 
@@ -21,18 +22,13 @@ class TeiseiForm : public EnterDialog {
     Q_OBJECT
 public:
     // `entry` is 1..kensu; the launcher has checked it.
-    TeiseiForm(Ledger& ledger, int entry, QWidget* parent = nullptr);
+    TeiseiForm(MonthEdits& edits, int entry, QWidget* parent = nullptr);
 
     // The entry shown last; the launcher refreshes its row after the window closes.
     int teisei_no() const { return teisei_no_; }
 
     static constexpr double kWidth = 6300;
     static constexpr double kHeight = 4080;
-
-Q_SIGNALS:
-    // Entry `entry` was written back to the ledger, which has brought every
-    // derived value up to date; the main window shows it.
-    void written(int entry);
 
 private:
     enum class Step { None, Previous, Next };
@@ -50,6 +46,7 @@ private:
 
     void warn(const QString& text);
 
+    MonthEdits& edits_;
     Ledger& ledger_;
     int teisei_no_ = 0;
 

@@ -4,6 +4,7 @@
 #include "common/date_row.h"
 #include "common/entry_boxes.h"
 #include "common/kurikosi.h"
+#include "common/month_edits.h"
 #include "common/notices.h"
 #include "entry/calculator_panel.h"
 #include "ledger/calendar.h"
@@ -43,8 +44,8 @@ int box_number(const QLineEdit* box) {
 
 } // namespace
 
-KinyuForm::KinyuForm(Ledger& ledger, int proposed_row, QWidget* parent)
-    : EnterDialog(parent), ledger_(ledger), diary_(ledger) {
+KinyuForm::KinyuForm(MonthEdits& edits, int proposed_row, QWidget* parent)
+    : EnterDialog(parent), edits_(edits), ledger_(edits.ledger()), diary_(edits.ledger()) {
     setObjectName(u"Kinyu_form"_s);
     setWindowTitle(u"収支の記入"_s);
     build();
@@ -402,10 +403,10 @@ bool KinyuForm::entry_refused() {
 
 void KinyuForm::record() {
     const EntryDate d = shown_date();
-    ledger_.hi = format_number(d.hi, u"00"_s);
-    // The limit was checked before; the ledger counts the entry in every total.
-    ledger_.add_entry(entry_record(d, boxes_->number->text(), boxes_->kingaku->text(),
-                                   boxes_->tekiyo->text(), boxes_->saifu->currentIndex()));
+    // The limit was checked before; the step counts the entry in every total
+    // and makes its day the ledger's.
+    edits_.add_entry(entry_record(d, boxes_->number->text(), boxes_->kingaku->text(),
+                                  boxes_->tekiyo->text(), boxes_->saifu->currentIndex()));
     ledger_.session.last_hi = d.hi;
     ledger_.session.last_tuki = d.tuki;
     ledger_.session.last_nen = d.nen;

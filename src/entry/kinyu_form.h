@@ -15,6 +15,7 @@ class QRadioButton;
 namespace kanvelo {
 
 struct Ledger;
+class MonthEdits;
 class Spinner;
 class CalculatorPanel;
 class EntryBoxes;
@@ -35,7 +36,7 @@ class KinyuForm : public EnterDialog {
 public:
     // `proposed_row` is the category grid's row whose category the window
     // proposes (0: none, as when opened by 記入 or reopened by the loop).
-    KinyuForm(Ledger& ledger, int proposed_row, QWidget* parent = nullptr);
+    KinyuForm(MonthEdits& edits, int proposed_row, QWidget* parent = nullptr);
 
     KinyuDecision decision() const { return decision_; }
 
@@ -95,6 +96,7 @@ private:
 
     void set_calculator_shown(bool shown);
 
+    MonthEdits& edits_;
     Ledger& ledger_;
     DiaryYear diary_;
     KinyuDecision decision_ = KinyuDecision::Closed;

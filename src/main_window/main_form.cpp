@@ -1,10 +1,12 @@
 #include "main_window/main_form.h"
 
+#include "common/month_edits.h"
 #include "help/help_commands.h"
 #include "help/help_key.h"
 #include "ledger/backup.h"
 #include "ledger/ledger.h"
 #include "main_window/main_rules.h"
+#include "main_window/month_view.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
 #include "platform/grid.h"
@@ -53,13 +55,20 @@ const LabelSpec kLabels[] = {
 
 } // namespace
 
-Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), ledger_(ledger) {
+Main_Form::Main_Form(Ledger& ledger, QWidget* parent)
+    : QMainWindow(parent), ledger_(ledger), edits_(std::make_unique<MonthEdits>(ledger)) {
     setObjectName(u"Main_Form"_s);
     setWindowTitle(u"家計簿ぽるる"_s);
     setCentralWidget(new QWidget(this));
     build_menus();
     build_controls();
     setup_grids();
+    view_ = std::make_unique<MonthView>(ledger_, *grid1_, *grid2_,
+                                        MonthView::Totals{syunyu_, sisyutu_, syusi_, genkin_});
+    connect(edits_.get(), &MonthEdits::changed, this,
+            [this](const LedgerChange& change) { view_->follow(change); });
+    edits_->set_current_row([this] { return grid1_->row(); });
+    follow_history();
     resize_twips(this, kMainMinWidth, kMainMinHeight);
     on_end_ = [] { QCoreApplication::exit(0); };
     set_backup_failure_reporter([this](const FileError& e) { report_backup_failure(e); });
@@ -68,6 +77,8 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), led
 
 Main_Form::~Main_Form() {
     set_backup_failure_reporter(nullptr);
+    // The history clears itself as it goes, and the menu must not hear of it.
+    disconnect(&edits_->history(), nullptr, this, nullptr);
 }
 
 void Main_Form::build_controls() {

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -15,11 +16,14 @@ namespace kanvelo {
 struct Ledger;
 struct BackupCopy;
 class Grid;
+class MonthEdits;
+class MonthView;
 enum class SortKey;
 
 // The month view: the entries grid, the category grid, the four totals, the
 // menu bar and the buttons from which every other window is opened. It owns
-// no data: everything shown is read from the ledger.
+// no data: everything shown is read from the ledger, and redrawn when the
+// month's edits say it changed (MonthView).
 class Main_Form : public QMainWindow {
     Q_OBJECT
 public:
@@ -38,14 +42,9 @@ public:
     // Ends the program at once, without the exit question.
     void end_application();
 
-    void totals_display_refresh();
-    void category_columns_refresh();
-    // Shows the entry the ledger has just added at kensu: its row, the totals
-    // and the category columns.
-    void new_entry_refresh();
-    // Month totals and balances from scratch, then the totals and the category
-    // columns on screen.
-    void month_recalc();
+    // Every change to the open month goes through here, as a step that
+    // 元に戻す can take back; the grids and totals follow it.
+    MonthEdits& edits() { return *edits_; }
     // The entry loop: opens the entry window again after each 次を記入.
     void kinyu_loop(bool from_button);
     void gamen_switch();
@@ -59,11 +58,12 @@ public:
     void menu_zei();
     void menu_option_himoku();
     void menu_option_saifu();
-    // 財布: the transfer window; each entry it adds is shown as it is added.
+    // 財布: the transfer window.
     void saifu_clicked();
-    // After the category settings: names in both grids, and the totals,
-    // balances and shares under the categories' kinds.
-    void category_settings_refresh();
+    // 元に戻す and やり直し: the last step of the open month, taken back or done
+    // again.
+    void menu_undo();
+    void menu_redo();
     void menu_nikki();
     void menu_budget();
     void menu_print_mainichi();
@@ -90,15 +90,6 @@ public:
     // (after saving the open one) when it is another.
     void show_found_entry(int nen, int tuki, int index);
 
-    // After entry e was corrected: the category totals, the month totals and
-    // balances (the month recalculation) and the entry's row, which becomes
-    // the current one.
-    void entry_changed_refresh(int e);
-    // Row e of the entries grid from entry e.
-    void entry_row_refresh(int e);
-    // Every row of the entries grid from the ledger, in one redraw.
-    void entries_grid_rebuild();
-
     // For tests and the start-up benchmark.
     void set_splash_enabled(bool on) { splash_enabled_ = on; }
     void set_on_end(std::function<void()> on_end) { on_end_ = std::move(on_end); }
@@ -118,18 +109,21 @@ private:
     void build_menus();
     void build_controls();
     void setup_grids();
-    void fill_grids();
+    void follow_history();
     void apply_layout();
     void place_from_window_file(FileErrors& errors);
     void show_load_errors(const FileErrors& errors);
     bool write_files();
     void report_save_failure(const FileError& error);
     void report_backup_failure(const FileError& error);
-    void jisseki_column_refresh();
     void sort_entries(SortKey key);
     void restore_month(const BackupCopy& copy);
 
     Ledger& ledger_;
+    std::unique_ptr<MonthEdits> edits_;
+    std::unique_ptr<MonthView> view_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     Grid* grid1_ = nullptr;
     Grid* grid2_ = nullptr;
     QLineEdit* syunyu_ = nullptr;

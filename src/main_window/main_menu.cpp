@@ -1,6 +1,7 @@
 #include "assets/sisan_form.h"
 #include "budget/yosan_form.h"
 #include "charts/graph_form.h"
+#include "common/month_edits.h"
 #include "diary/nikki_form.h"
 #include "editing/saifu_form.h"
 #include "editing/sakujo_form.h"
@@ -24,10 +25,12 @@
 #include "settings/option_form.h"
 #include "settings/zei_form.h"
 
+#include <QAction>
 #include <QKeySequence>
 #include <QMap>
 #include <QMenuBar>
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -71,6 +74,9 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Separator, u"Menufile"_s, u"Menuline5"_s, {}, nullptr},
     {MenuRow::Item, u"Menufile"_s, u"MenuExit"_s, u"終了"_s, &Main_Form::menu_exit},
     {MenuRow::Menu, {}, u"MenuEDIT"_s, u"編集(&E)"_s, nullptr},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuUndo"_s, u"元に戻す"_s, &Main_Form::menu_undo},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuRedo"_s, u"やり直し"_s, &Main_Form::menu_redo},
+    {MenuRow::Separator, u"MenuEDIT"_s, u"MenulineUndo"_s, {}, nullptr},
     {MenuRow::Item, u"MenuEDIT"_s, u"MenuTeisei"_s, u"訂正"_s, &Main_Form::menu_teisei},
     {MenuRow::Item, u"MenuEDIT"_s, u"MenuSakujo"_s, u"削除"_s, &Main_Form::menu_sakujo},
     {MenuRow::Item, u"MenuEDIT"_s, u"MenuKensaku"_s, u"検索"_s, &Main_Form::menu_kensaku,
@@ -99,6 +105,12 @@ const MenuRow kMenuRows[] = {
      &Main_Form::menu_morutea},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuVersion"_s, u"ﾊﾞｰｼﾞｮﾝ情報"_s, &Main_Form::menu_version},
 };
+
+// A window the command only opens: it does its work while it is open.
+template <class Form, class... Args> void run_window(Args&&... args) {
+    Form form(std::forward<Args>(args)...);
+    run_modal(form);
+}
 
 } // namespace
 
@@ -147,55 +159,44 @@ void Main_Form::menu_option_himoku() {
     // The month view shows the old names and kinds until the window closes.
     const bool shown = isVisible();
     hide();
-    OptionForm form(ledger_, this);
+    OptionForm form(*edits_, this);
     run_modal(form);
     if (shown)
         show();
-    category_settings_refresh();
 }
 
 void Main_Form::menu_option_saifu() {
     // Every window that lists wallets fills its list when it opens.
-    Option2Form form(ledger_, this);
+    Option2Form form(*edits_, this);
     run_modal(form);
 }
 
 void Main_Form::saifu_clicked() {
-    SaifuForm form(ledger_, this);
-    connect(&form, &SaifuForm::entry_added, this, &Main_Form::new_entry_refresh);
-    run_modal(form);
+    run_window<SaifuForm>(*edits_, this);
 }
 
 void Main_Form::menu_nikki() {
-    NikkiForm form(ledger_, this);
-    run_modal(form);
+    run_window<NikkiForm>(ledger_, this);
 }
 
 void Main_Form::menu_budget() {
-    YosanForm form(ledger_, this);
-    run_modal(form);
-    ledger_.budget_totals_recalc();
-    category_columns_refresh();
+    run_window<YosanForm>(*edits_, this);
 }
 
 void Main_Form::menu_print_mainichi() {
-    PrintMainichiForm form(ledger_, *grid1_, this);
-    run_modal(form);
+    run_window<PrintMainichiForm>(ledger_, *grid1_, this);
 }
 
 void Main_Form::menu_print_himoku() {
-    PrintHimokuForm form(ledger_, *grid2_, this);
-    run_modal(form);
+    run_window<PrintHimokuForm>(ledger_, *grid2_, this);
 }
 
 void Main_Form::menu_export_goukei() {
-    FileoutForm form(ledger_, this);
-    run_modal(form);
+    run_window<FileoutForm>(ledger_, this);
 }
 
 void Main_Form::menu_export_syusi() {
-    Fileout2Form form(ledger_, this);
-    run_modal(form);
+    run_window<Fileout2Form>(ledger_, this);
 }
 
 void Main_Form::menu_sisan() {
@@ -203,8 +204,7 @@ void Main_Form::menu_sisan() {
 }
 
 void Main_Form::menu_graph() {
-    GraphForm form(ledger_, this);
-    run_modal(form);
+    run_window<GraphForm>(ledger_, this);
 }
 
 void Main_Form::menu_manual() {
@@ -225,11 +225,10 @@ void Main_Form::menu_teisei() {
         show_message(this, teisei_row_message(holds), {}, MsgIcon::Exclamation);
         return;
     }
-    TeiseiForm window(ledger_, r, this);
-    connect(&window, &TeiseiForm::written, this, &Main_Form::entry_changed_refresh);
+    TeiseiForm window(*edits_, r, this);
     run_modal(window);
-    // However the window closed, the entry it showed last is brought up to date.
-    entry_changed_refresh(window.teisei_no());
+    // However the window closed, the entry it showed last is the current one.
+    grid1_->set_row(window.teisei_no());
 }
 
 void Main_Form::menu_sakujo() {
@@ -238,25 +237,15 @@ void Main_Form::menu_sakujo() {
         show_message(this, sakujo_row_message(holds), {}, MsgIcon::Exclamation);
         return;
     }
-    SakujoForm window(ledger_, r, this);
+    SakujoForm window(*edits_, r, this);
     run_modal(window);
-    if (!window.deleted())
-        return;
-    jisseki_column_refresh();
-    month_recalc();
-    entries_grid_rebuild();
 }
 
 void Main_Form::sort_entries(SortKey key) {
     BusyPointer busy;
     const int current = grid1_->row();
-    const std::vector<int> order = sort_order(ledger_, key);
-    ledger_.reorder_entries(order);
-    entries_grid_rebuild();
     // The entry that was selected stays selected in its new place.
-    const auto moved = std::find(order.begin(), order.end(), current);
-    if (moved != order.end())
-        grid1_->set_row(int(moved - order.begin()) + 1);
+    edits_->reorder_entries(sort_order(ledger_, key), sort_caption(key), current);
 }
 
 void Main_Form::menu_sort_hiduke() {
@@ -275,14 +264,39 @@ void Main_Form::kinyu_loop(bool from_button) {
     // Only the first window proposes the category of the grid's row.
     int proposed = from_button ? 0 : grid2_->row();
     for (;;) {
-        KinyuForm window(ledger_, proposed, this);
+        KinyuForm window(*edits_, proposed, this);
         run_modal(window);
         proposed = 0;
-        if (window.decision() != KinyuDecision::Closed)
-            new_entry_refresh();
         if (window.decision() != KinyuDecision::Next)
             break;
     }
+}
+
+void Main_Form::follow_history() {
+    undo_ = findChild<QAction*>(u"MenuUndo"_s);
+    redo_ = findChild<QAction*>(u"MenuRedo"_s);
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The items name the step they would take back or do again.
+    QUndoStack* history = &edits_->history();
+    auto name_steps = [this, history] {
+        undo_->setEnabled(history->canUndo());
+        undo_->setText(history->canUndo() ? u"元に戻す："_s + history->undoText() : u"元に戻す"_s);
+        redo_->setEnabled(history->canRedo());
+        redo_->setText(history->canRedo() ? u"やり直し："_s + history->redoText() : u"やり直し"_s);
+    };
+    // Every push, undo, redo and clear moves the index.
+    connect(history, &QUndoStack::indexChanged, this, name_steps);
+    name_steps();
+}
+
+void Main_Form::menu_undo() {
+    edits_->history().undo();
+}
+
+void Main_Form::menu_redo() {
+    edits_->history().redo();
 }
 
 void Main_Form::menu_kensaku() {

@@ -1,5 +1,6 @@
 #include "backup/backup_form.h"
 #include "backup/backup_rules.h"
+#include "common/month_edits.h"
 #include "common/notices.h"
 #include "help/help_commands.h"
 #include "ledger/backup.h"
@@ -38,11 +39,11 @@ void Main_Form::startup() {
     ledger_.session.last_hi = 0;
     ledger_.session.last_tuki = 0;
     ledger_.session.last_nen = 0;
-    totals_display_refresh();
     ledger_.session.gamen = 1;
     grid1_->setVisible(true);
     setup_grids();
-    fill_grids();
+    // A month loaded is a new history, drawn whole.
+    edits_->month_loaded();
     WriteResult diary_made;
     ReadReport diary = diary_load(ledger_, ledger_.nen, &diary_made);
     if (diary_made)
@@ -114,7 +115,8 @@ bool Main_Form::write_files() {
 
 void Main_Form::report_save_failure(const FileError& e) {
     show_message(this,
-                 u"「%1」を保存できませんでした。\n%2\n\n入力したデータはそのまま残っています。"
+                 u"「%1」を保存できませんでした。\n%"
+                 u"2\n\n入力したデータはそのまま残っています。"
                  "保存先を確かめてから、もう一度保存して下さい。"_s.arg(e.file_name(), e.message()),
                  QString(), MsgIcon::Exclamation);
 }
@@ -123,7 +125,8 @@ void Main_Form::report_backup_failure(const FileError& e) {
     // Shown once a run: a backup folder that cannot be written stays so until
     // the user does something about it, and every save would say it again.
     show_message(this,
-                 u"保存の前に、元のファイルのバックアップを「%1」に残せませんでした。\n%2\n\n"
+                 u"保存の前に、元のファイルのバックアップを「%1」に残せませんでした。\n%"
+                 u"2\n\n"
                  "保存はそのまま続けました。データのフォルダの「%3」を確かめて下さい。"
                  "このお知らせは、次に起動するまで出しません。"_s.arg(
                      QDir(ledger_.app_path).relativeFilePath(e.path), e.detail, kBackupFolder),

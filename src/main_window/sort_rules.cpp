@@ -8,6 +8,8 @@
 #include <numeric>
 #include <tuple>
 
+using namespace Qt::StringLiterals;
+
 namespace kanvelo {
 
 namespace {
@@ -66,6 +68,18 @@ std::vector<int> sort_order(const Ledger& l, SortKey key) {
     std::stable_sort(order.begin(), order.end(),
                      [&ranks](int a, int b) { return ranks[a] < ranks[b]; });
     return order;
+}
+
+QString sort_caption(SortKey key) {
+    switch (key) {
+    case SortKey::Hiduke:
+        return u"日付順"_s;
+    case SortKey::Himoku:
+        return u"費目順"_s;
+    case SortKey::Kingaku:
+        break;
+    }
+    return u"金額順"_s;
 }
 
 } // namespace kanvelo

@@ -2,6 +2,7 @@
 
 #include "ledger/values.h"
 #include "platform/geometry.h"
+#include "platform/grid_look.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -36,27 +37,31 @@ Qt::Alignment alignment_of(const QTableWidgetItem* item) {
 
 } // namespace
 
-Grid::Grid(QWidget* parent) : QTableWidget(parent) {
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
+void use_grid_look(QTableView* view) {
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    view->setTabKeyNavigation(false);
+    view->setWordWrap(false);
     // Narrow columns show as much of the text as fits, as the classic grid
     // does, instead of an ellipsis.
-    setTextElideMode(Qt::ElideNone);
-    setCornerButtonEnabled(false);
-    setSortingEnabled(false);
+    view->setTextElideMode(Qt::ElideNone);
+    view->setCornerButtonEnabled(false);
+    view->setSortingEnabled(false);
 
-    verticalHeader()->hide();
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Narrow columns (a 300-twip day column) must keep their width.
-    horizontalHeader()->setMinimumSectionSize(0);
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(false);
+    view->horizontalHeader()->setMinimumSectionSize(0);
+    view->horizontalHeader()->setSectionsClickable(false);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setStretchLastSection(false);
+}
+
+Grid::Grid(QWidget* parent) : QTableWidget(parent) {
+    use_grid_look(this);
 
     connect(this, &QTableWidget::currentCellChanged, this, &Grid::on_current_cell_changed);
     // Fixed-column cells are not enabled, so neither the keyboard nor

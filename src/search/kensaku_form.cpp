@@ -4,10 +4,11 @@
 #include "ledger/ledger.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
-#include "platform/grid.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/model_grid.h"
 #include "platform/widgets.h"
+#include "search/kensaku_model.h"
 #include "search/kensaku_rules.h"
 
 #include <QKeyEvent>
@@ -80,23 +81,16 @@ void KensakuForm::build() {
 }
 
 void KensakuForm::build_grid() {
-    grid_ = new Grid(this);
+    grid_ = new ModelGrid(this);
     grid_->setObjectName(u"kensaku_grid"_s);
     place_twips(grid_, 120, 1620, 9960, 4200);
-    grid_->set_cols(5);
-    grid_->set_fixed_rows(1);
+    model_ = new KensakuModel(this);
+    grid_->setModel(model_);
     const int widths[] = {1250, 1650, 1250, 3900, 1650};
-    const QString heads[] = {u"日付"_s, u"費目"_s, u"金額"_s, u"摘要"_s, u"財布"_s};
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < 5; ++c)
         grid_->set_col_width_twips(c, widths[c]);
-        grid_->set_text(0, c, heads[c]);
-        grid_->set_fixed_alignment(c, Grid::Align::Center);
-    }
-    grid_->set_col_alignment(0, Grid::Align::Center);
-    grid_->set_col_alignment(2, Grid::Align::Right);
-    grid_->set_col_alignment(3, Grid::Align::Left);
     grid_->installEventFilter(this);
-    connect(grid_, &Grid::grid_double_clicked, this, &KensakuForm::choose_current);
+    connect(grid_, &ModelGrid::grid_double_clicked, this, &KensakuForm::choose_current);
     setTabOrder(hiduke_to_, kensaku_);
     setTabOrder(kensaku_, tojiru_);
     setTabOrder(tojiru_, grid_);
@@ -121,6 +115,7 @@ void KensakuForm::search() {
     q.himoku_no = himoku_no_;
     {
         const BusyPointer busy;
+        model_->show_hits(nullptr);
         result_ = search_months(ledger_, q);
     }
     show_result();
@@ -140,17 +135,9 @@ void KensakuForm::narrow_to_category(int himoku_no, const QString& first_day,
 }
 
 void KensakuForm::show_result() {
-    // Rows are rewritten in place with updates off, so that many results
-    // draw once.
-    grid_->setUpdatesEnabled(false);
+    // The model makes a row's texts only when the grid draws it.
+    model_->show_hits(&result_.hits);
     const int n = int(result_.hits.size());
-    grid_->set_rows(n + 1);
-    for (int r = 1; r <= n; ++r) {
-        const QStringList cells = kensaku_row_text(result_.hits[r - 1]).split(u'\t');
-        for (int c = 0; c < cells.size(); ++c)
-            grid_->set_text(r, c, cells.at(c));
-    }
-    grid_->setUpdatesEnabled(true);
     if (n > 0) {
         grid_->set_row(1);
         grid_->scrollToTop();

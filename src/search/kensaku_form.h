@@ -12,7 +12,8 @@ class QPushButton;
 namespace kanvelo {
 
 struct Ledger;
-class Grid;
+class KensakuModel;
+class ModelGrid;
 
 // "検索": finds entries in every month of the data folder by text, amount and
 // date. A double click (or Enter) on a result closes the window with it; the
@@ -53,7 +54,8 @@ private:
     QLineEdit* hiduke_to_ = nullptr;
     QPushButton* kensaku_ = nullptr;
     QPushButton* tojiru_ = nullptr;
-    Grid* grid_ = nullptr;
+    ModelGrid* grid_ = nullptr;
+    KensakuModel* model_ = nullptr;
     QLabel* goukei_ = nullptr;
     QLabel* skipped_ = nullptr;
     QLabel* himoku_ = nullptr;

@@ -1,5 +1,6 @@
 #include "settings/option2_form.h"
 
+#include "common/month_edits.h"
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
 #include "platform/keys.h"
@@ -21,8 +22,9 @@ namespace kanvelo {
 
 namespace {} // namespace
 
-Option2Form::Option2Form(Ledger& ledger, QWidget* parent)
-    : EnterDialog(parent), ledger_(ledger), copy_(copy_saifu_names(ledger)) {
+Option2Form::Option2Form(MonthEdits& edits, QWidget* parent)
+    : EnterDialog(parent), edits_(edits), ledger_(edits.ledger()),
+      history_at_open_(edits.history().index()) {
     setObjectName(u"option2_form"_s);
     setWindowTitle(u"財布・口座名の設定"_s);
     build();
@@ -110,7 +112,7 @@ void Option2Form::henkou_clicked() {
         }
         return;
     }
-    ledger_.saifu[row].name = sin_->text();
+    edits_.rename_wallet(row, sin_->text());
     list_->item(row)->setText(sin_->text());
     // Nothing is chosen any more: the boxes are empty, and the next 変更
     // asks for a row instead of renaming this one again.
@@ -120,7 +122,7 @@ void Option2Form::henkou_clicked() {
 }
 
 void Option2Form::cansel_clicked() {
-    restore_saifu_names(ledger_, copy_);
+    edits_.undo_to(history_at_open_);
     done(QDialog::Rejected);
 }
 

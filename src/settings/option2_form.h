@@ -10,6 +10,7 @@ class QPushButton;
 namespace kanvelo {
 
 struct Ledger;
+class MonthEdits;
 
 // "財布・口座名の設定": renames wallets and accounts 2..15; the first stays
 // "現金". Names go straight into the ledger; 変更取消 puts back the names the
@@ -17,7 +18,7 @@ struct Ledger;
 class Option2Form : public EnterDialog {
     Q_OBJECT
 public:
-    explicit Option2Form(Ledger& ledger, QWidget* parent = nullptr);
+    explicit Option2Form(MonthEdits& edits, QWidget* parent = nullptr);
 
     void henkou_clicked();
     void cansel_clicked();
@@ -31,8 +32,10 @@ private:
     int selected_row() const;
     void pick_hint();
 
+    MonthEdits& edits_;
     Ledger& ledger_;
-    SaifuNames copy_;
+    // Where the history stood when the window opened: 変更取消 goes back there.
+    int history_at_open_;
 
     QListWidget* list_ = nullptr;
     QLineEdit* genzai_ = nullptr;

@@ -11,11 +11,6 @@ SaifuNames copy_saifu_names(const Ledger& ledger) {
     return names;
 }
 
-void restore_saifu_names(Ledger& ledger, const SaifuNames& names) {
-    for (int w = 0; w < kSaifuCount; ++w)
-        ledger.saifu[w].name = names[w];
-}
-
 RenameRefusal rename_refusal(int row, const QString& new_name) {
     if (row < 0 || row >= kSaifuCount)
         return RenameRefusal::NoRow;

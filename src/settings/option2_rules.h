@@ -8,10 +8,9 @@
 // The rules of the wallet settings window that need no widgets.
 namespace kanvelo {
 
-// What 変更取消 puts back: the names as they were when the window opened.
+// The wallet names, to compare them before and after.
 using SaifuNames = std::array<QString, kSaifuCount>;
 SaifuNames copy_saifu_names(const Ledger& ledger);
-void restore_saifu_names(Ledger& ledger, const SaifuNames& names);
 
 // Names longer than this would show cut off in the wallet lists.
 inline constexpr int kSaifuNameMax = 12;

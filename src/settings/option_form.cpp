@@ -2,6 +2,7 @@
 
 #include "common/box_checks.h"
 #include "common/category_list.h"
+#include "common/month_edits.h"
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
 #include "platform/keys.h"
@@ -23,8 +24,9 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-OptionForm::OptionForm(Ledger& ledger, QWidget* parent)
-    : EnterDialog(parent), ledger_(ledger), copy_(copy_himoku(ledger)) {
+OptionForm::OptionForm(MonthEdits& edits, QWidget* parent)
+    : EnterDialog(parent), edits_(edits), ledger_(edits.ledger()),
+      history_at_open_(edits.history().index()) {
     setObjectName(u"Option_form"_s);
     setWindowTitle(u"費目の設定"_s);
     build();
@@ -132,7 +134,7 @@ void OptionForm::change_clicked() {
         (slot == kTransferHimoku - 1 ? number_ : sin_)->setFocus();
         return;
     }
-    change_himoku(ledger_, slot, sin_->text(), syunyu_->isChecked());
+    edits_.change_category(slot, sin_->text(), himoku_kubun(syunyu_->isChecked()));
     // The row is rebuilt from the category's own number, so it keeps the
     // list's layout whatever was typed into the number box.
     list_->item(slot)->setText(category_list_item(ledger_, slot));
@@ -156,7 +158,7 @@ void OptionForm::clear_boxes() {
 }
 
 void OptionForm::cancel_clicked() {
-    restore_himoku(ledger_, copy_);
+    edits_.undo_to(history_at_open_);
     done(QDialog::Rejected);
 }
 

@@ -13,6 +13,7 @@ class QRadioButton;
 namespace kanvelo {
 
 struct Ledger;
+class MonthEdits;
 
 // "費目の設定": renames categories 1..29 and sets whether each counts as
 // income or expense. Changes go straight into the ledger; 変更取消 puts back
@@ -21,7 +22,7 @@ struct Ledger;
 class OptionForm : public EnterDialog {
     Q_OBJECT
 public:
-    explicit OptionForm(Ledger& ledger, QWidget* parent = nullptr);
+    explicit OptionForm(MonthEdits& edits, QWidget* parent = nullptr);
 
     void change_clicked();
     void cancel_clicked();
@@ -40,8 +41,10 @@ private:
     bool number_check();
     void clear_boxes();
 
+    MonthEdits& edits_;
     Ledger& ledger_;
-    HimokuCopy copy_;
+    // Where the history stood when the window opened: 変更取消 goes back there.
+    int history_at_open_;
     int kind_slot_ = -1; // the category whose kind the option buttons show
 
     QListWidget* list_ = nullptr;

@@ -16,17 +16,6 @@ HimokuCopy copy_himoku(const Ledger& ledger) {
     return copy;
 }
 
-void restore_himoku(Ledger& ledger, const HimokuCopy& copy) {
-    for (int c = 0; c < kHimokuCount; ++c) {
-        HimokuRec& h = ledger.himoku[c];
-        const HimokuCopy::Fields& f = copy.slots[c];
-        h.no = f.no;
-        h.name = f.name;
-        h.yosan_kingaku = f.yosan_kingaku;
-        h.kubun = f.kubun;
-    }
-}
-
 QString change_refusal(int slot, const QString& new_name) {
     if (slot == kTransferHimoku - 1)
         return u"財布<=>口座間移動専用の費目なので変更できません"_s;
@@ -36,10 +25,8 @@ QString change_refusal(int slot, const QString& new_name) {
     return {};
 }
 
-void change_himoku(Ledger& ledger, int slot, const QString& name, bool income) {
-    HimokuRec& h = ledger.himoku[slot];
-    h.name = name;
-    h.kubun = number_form(income ? 1 : -1);
+QString himoku_kubun(bool income) {
+    return number_form(income ? 1 : -1);
 }
 
 } // namespace kanvelo

@@ -9,7 +9,7 @@
 // The rules of the category settings window that need no widgets.
 namespace kanvelo {
 
-// What 変更取消 puts back: the categories as they were when the window opened.
+// The categories' own fields, to compare them before and after.
 struct HimokuCopy {
     struct Fields {
         QString no, name, yosan_kingaku, kubun;
@@ -17,7 +17,6 @@ struct HimokuCopy {
     std::array<Fields, kHimokuCount> slots;
 };
 HimokuCopy copy_himoku(const Ledger& ledger);
-void restore_himoku(Ledger& ledger, const HimokuCopy& copy);
 
 // Why 変更 changes nothing once the number passed its check; empty when the
 // change may be made.
@@ -27,6 +26,6 @@ QString change_refusal(int slot, const QString& new_name);
 inline constexpr int kHimokuNameMax = 12;
 
 // The change itself: the name, and the kind (income or expense).
-void change_himoku(Ledger& ledger, int slot, const QString& name, bool income);
+QString himoku_kubun(bool income);
 
 } // namespace kanvelo

@@ -27,8 +27,7 @@ QFont table_font(double points) {
     // the glyphs of 支, 月, ・ and others with the Kangxi radicals, and the
     // PDF's text layer would give those back instead.
     QFont f;
-    f.setFamilies({u"IPAPGothic"_s, u"IPAGothic"_s, u"Noto Sans CJK JP"_s, u"VL Gothic"_s,
-                   u"TakaoGothic"_s});
+    f.setFamilies({u"IPAGothic"_s, u"Noto Sans CJK JP"_s, u"VL Gothic"_s, u"TakaoGothic"_s});
     f.setPointSizeF(points);
     return f;
 }

@@ -1,5 +1,7 @@
 #include "budget/yosan_form.h"
+#include "common/month_edits.h"
 #include "ledger/clock.h"
+#include "ledger/guards.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
 #include "main_window/main_form.h"
@@ -62,6 +64,7 @@ QStringList version_230(QStringList lines) {
 }
 
 struct YosanFormTest : WindowTest {
+    std::unique_ptr<MonthEdits> edits;
     std::unique_ptr<YosanForm> form;
 
     void TearDown() override {
@@ -69,7 +72,8 @@ struct YosanFormTest : WindowTest {
         WindowTest::TearDown();
     }
     YosanForm& open() {
-        form = std::make_unique<YosanForm>(*ledger);
+        edits = std::make_unique<MonthEdits>(*ledger);
+        form = std::make_unique<YosanForm>(*edits);
         make_active(*form);
         return *form;
     }
@@ -131,7 +135,8 @@ TEST_F(YosanFormTest, ShowsTheCategoryBesideLastMonthAndLastYear) {
     EXPECT_EQ(w.result(), QDialog::Accepted);
     // Leaving a category without typing keeps its budget as shown.
     EXPECT_EQ(ledger->himoku[11].yosan_kingaku, u"30,000");
-    EXPECT_EQ(ledger->himoku[1].yosan_kingaku, u"");
+    // No budget and a budget of 0 are one to every total: either is kept.
+    EXPECT_EQ(amount_value(ledger->himoku[1].yosan_kingaku).value_or(0), 0);
 }
 
 TEST_F(YosanFormTest, MissingAndOldComparisonMonthsAreToldInOrder) {
@@ -252,7 +257,7 @@ TEST_F(YosanFormTest, RefusedAmountStoresNothingAndKeepsTheCategory) {
     click(w, "yosan_end"); // leaving a category with an empty box stores no budget
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(ledger->himoku[11].yosan_kingaku, u"-2,000");
-    EXPECT_EQ(ledger->himoku[12].yosan_kingaku, u"");
+    EXPECT_EQ(amount_value(ledger->himoku[12].yosan_kingaku).value_or(0), 0);
 }
 
 TEST_F(YosanFormTest, NothingTypedBeforeACategoryIsChosenIsLost) {

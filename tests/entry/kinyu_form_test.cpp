@@ -1,3 +1,4 @@
+#include "common/month_edits.h"
 #include "entry/kinyu_form.h"
 #include "ledger/clock.h"
 #include "ledger/diary_file.h"
@@ -68,7 +69,8 @@ protected:
     }
 
     KinyuForm& open(int grid2_row = 0) {
-        form = std::make_unique<KinyuForm>(*ledger, grid2_row);
+        edits = std::make_unique<MonthEdits>(*ledger);
+        form = std::make_unique<KinyuForm>(*edits, grid2_row);
         make_active(*form);
         return *form;
     }
@@ -89,6 +91,7 @@ protected:
         return folder.read_lines(u"日記"_s + year + u".dat"_s);
     }
 
+    std::unique_ptr<MonthEdits> edits;
     std::unique_ptr<KinyuForm> form;
 };
 

@@ -1,5 +1,6 @@
 #include "backup/backup_form.h"
 #include "charts/graph_form.h"
+#include "common/month_edits.h"
 #include "diary/nikki_form.h"
 #include "entry/kinyu_form.h"
 #include "ledger/diary_file.h"
@@ -26,9 +27,10 @@ TEST(Accessibility, EveryBoxAUserTypesIntoIsNamedByItsLabel) {
     ledger->nen = u"2004"_s;
     ledger->tuki = u"03"_s;
     diary_load(*ledger, ledger->nen);
+    MonthEdits edits(*ledger);
     const std::function<std::unique_ptr<QWidget>()> windows[] = {
         [&] { return std::make_unique<Main_Form>(*ledger); },
-        [&] { return std::make_unique<KinyuForm>(*ledger, 0); },
+        [&] { return std::make_unique<KinyuForm>(edits, 0); },
         [&] { return std::make_unique<NikkiForm>(*ledger); },
         [&] { return std::make_unique<OpenForm>(*ledger); },
         [&] { return std::make_unique<ZeiForm>(*ledger); },

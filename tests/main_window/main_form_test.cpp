@@ -1,3 +1,4 @@
+#include "common/month_edits.h"
 #include "ledger/clock.h"
 #include "ledger/settings_file.h"
 #include "main_window/main_form.h"
@@ -167,8 +168,7 @@ TEST_F(MainFormTest, NegativeBalanceAndCashAreRed) {
     EXPECT_EQ(box_colour("Main_Syusi"), QColor(255, 0, 0));
     EXPECT_EQ(box_colour("Main_genkin"), QColor(255, 0, 0));
     EXPECT_NE(box_colour("Main_syunyu"), QColor(255, 0, 0));
-    ledger->syusi[1].kingaku = u"0"_s;
-    form->month_recalc();
+    form->edits().replace_entry(1, {u"20040301"_s, u"12"_s, u"0"_s, u"x"_s, u"0"_s});
     EXPECT_EQ(box("Main_Syusi"), u"0");
     EXPECT_NE(box_colour("Main_Syusi"), QColor(255, 0, 0));
 }

@@ -1,3 +1,4 @@
+#include "common/month_edits.h"
 #include "support/gui_keys.h"
 #include "support/gui_month_view.h"
 
@@ -45,8 +46,7 @@ TEST_F(MenuKeysTest, EachKeyOpensItsWindowFromTheMainWindow) {
 
 TEST_F(MenuKeysTest, CtrlSSavesFromTheMainWindowButNotFromAWindowOpenOverIt) {
     start({});
-    ledger->add_entry({u"20040302"_s, u"12"_s, u"800"_s, u"牛乳"_s, u"0"_s});
-    main->new_entry_refresh();
+    main->edits().add_entry({u"20040302"_s, u"12"_s, u"800"_s, u"牛乳"_s, u"0"_s});
     open_with("MenuKensaku", [&](QDialog& d) {
         // The search window's box keeps Ctrl+S to itself: nothing is saved.
         press(*child<QLineEdit>(d, "kensaku_moji"), Qt::Key_S);

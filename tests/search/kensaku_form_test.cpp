@@ -1,4 +1,6 @@
+#include "common/month_edits.h"
 #include "ledger/settings_file.h"
+#include "platform/model_grid.h"
 #include "search/kensaku_form.h"
 #include "support/accessibility_check.h"
 #include "support/gui_keys.h"
@@ -30,7 +32,7 @@ struct KensakuFormTest : MonthViewTest {
         start({entry("20040305", "12", "700", "スーパー三月", "0")});
     }
     static QLineEdit* box(QDialog& d, const char* name) { return child<QLineEdit>(d, name); }
-    static Grid* results(QDialog& d) { return child<Grid>(d, "kensaku_grid"); }
+    static ModelGrid* results(QDialog& d) { return child<ModelGrid>(d, "kensaku_grid"); }
     static void search_by_enter(QDialog& d, const char* name, const QString& text) {
         box(d, name)->setText(text);
         box(d, name)->setFocus();
@@ -41,8 +43,7 @@ struct KensakuFormTest : MonthViewTest {
 } // namespace
 
 TEST_F(KensakuFormTest, AHitInAnotherMonthOpensItAfterSavingAndSelectsTheEntry) {
-    ledger->add_entry({u"20040320"_s, u"12"_s, u"250"_s, u"スーパー未保存"_s, u"0"_s});
-    main->new_entry_refresh();
+    main->edits().add_entry({u"20040320"_s, u"12"_s, u"250"_s, u"スーパー未保存"_s, u"0"_s});
     open_with("MenuKensaku", [this](QDialog& d) {
         expect_tidy_layout(d);
         expect_named_boxes(d);
@@ -53,14 +54,14 @@ TEST_F(KensakuFormTest, AHitInAnotherMonthOpensItAfterSavingAndSelectsTheEntry) 
 
         box(d, "kensaku_kingaku_from")->clear();
         search_by_enter(d, "kensaku_moji", u"スーパー"_s);
-        Grid* g = results(d);
+        ModelGrid* g = results(d);
         ASSERT_EQ(g->rows(), 5);
         EXPECT_EQ(g->text(1, 0), u"2003/12/30");
         EXPECT_EQ(g->text(2, 1) + g->text(2, 2) + g->text(2, 4), u"日常食品2,300給料振込口座");
         EXPECT_EQ(g->text(4, 3), u"スーパー未保存");
         EXPECT_EQ(child<QLabel>(d, "kensaku_goukei")->text(), u"4件　合計 7,250円");
 
-        const QPoint cell = g->visualItemRect(g->item(1, 3)).center();
+        const QPoint cell = g->visualRect(g->model()->index(1, 3)).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell);
         QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell);
     });
@@ -106,10 +107,11 @@ TEST_F(KensakuFormTest, AHitOpenedInAnotherMonthIsWhollyInView) {
         SCOPED_TRACE(wanted.toStdString());
         open_with("MenuKensaku", [&](QDialog& d) {
             search_by_enter(d, "kensaku_moji", wanted);
-            Grid* g = results(d);
+            ModelGrid* g = results(d);
             ASSERT_EQ(g->rows(), 2);
-            QTest::mouseDClick(g->viewport(), Qt::LeftButton, {},
-                               g->visualItemRect(g->item(0, 3)).center());
+            g->setFocus();
+            g->set_row(1);
+            QTest::keyClick(g, Qt::Key_Return);
         });
         QCoreApplication::processEvents();
         ASSERT_EQ(ledger->tuki, c.month);

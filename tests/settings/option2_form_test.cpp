@@ -3,8 +3,8 @@
 #include "ledger/ledger.h"
 #include "ledger/settings_file.h"
 #include "settings/option2_form.h"
-#include "support/gui_window_alone.h"
 #include "support/accessibility_check.h"
+#include "support/gui_window_alone.h"
 #include "support/layout_check.h"
 
 #include <QComboBox>
@@ -56,7 +56,7 @@ TEST_F(Option2FormTest, RenamedWalletIsListedByTheTransferAndEntryWindowsAndSave
         EXPECT_EQ(child<Grid>(form, "Saifu_Grid")->text(4, 1), u"-800"_s);
         click(form, "saifu_end");
     });
-    KinyuForm entry(*ledger, 0);
+    KinyuForm entry(main->edits(), 0);
     EXPECT_EQ(child<QComboBox>(entry, "Kinyu_Saifu")->itemText(3), u"住宅ローン口座"_s);
 
     EXPECT_EQ(save_month()[151 + 2 * 3 + 1], u"住宅ローン口座"_s);

@@ -3,8 +3,8 @@
 #include "ledger/settings_file.h"
 #include "platform/storable_text.h"
 #include "settings/option_form.h"
-#include "support/gui_window_alone.h"
 #include "support/accessibility_check.h"
+#include "support/gui_window_alone.h"
 #include "support/layout_check.h"
 
 #include <QRadioButton>
@@ -74,7 +74,7 @@ TEST_F(OptionFormTest, RenamedCategoryShowsInBothGridsTheEntryWindowAndBothFiles
     EXPECT_EQ(grid("Main_Grid1")->text(2, 1), u"日常食品"_s);
     EXPECT_EQ(main_text("Main_syunyu"), u"15,000"_s);
 
-    KinyuForm entry(*ledger, 0);
+    KinyuForm entry(main->edits(), 0);
     child<QRadioButton>(entry, "Kinyu_Syunyu")->setChecked(true);
     EXPECT_EQ(child<QListWidget>(entry, "Kinyu_list")->item(2)->text(), u"  3   仕送り"_s);
 

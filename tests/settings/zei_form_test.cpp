@@ -1,3 +1,4 @@
+#include "common/month_edits.h"
 #include "entry/kinyu_form.h"
 #include "ledger/ledger.h"
 #include "platform/message_box.h"
@@ -71,7 +72,8 @@ TEST_F(ZeiFormTest, EightIsStoredAndShownNextTimeAndReachesTheTaxButton) {
     EXPECT_EQ(shown, u"8.000"_s);
     EXPECT_EQ(ledger->zeiritu, 8);
 
-    KinyuForm entry(*ledger, 0);
+    MonthEdits edits(*ledger);
+    KinyuForm entry(edits, 0);
     EXPECT_EQ(child<QPushButton>(entry, "Command5")->text(), u"8.000%加算"_s);
 }
 

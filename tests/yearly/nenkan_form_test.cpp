@@ -1,4 +1,6 @@
+#include "common/month_edits.h"
 #include "ledger/line_file.h"
+#include "platform/model_grid.h"
 #include "platform/printing.h"
 #include "platform/save_dialog.h"
 #include "platform/spinner.h"
@@ -43,8 +45,7 @@ struct NenkanFormTest : MonthViewTest {
                            month_file_with({entry("20040203", "21", "1,200", "歯医者", "0"),
                                             entry("20040210", "2", "200,000", "給料", "1")}));
         start({entry("20040301", "21", "2,500", "目薬", "0")});
-        ledger->add_entry({u"20040302"_s, u"21"_s, u"700"_s, u"湿布"_s, u"0"_s});
-        main->new_entry_refresh();
+        main->edits().add_entry({u"20040302"_s, u"21"_s, u"700"_s, u"湿布"_s, u"0"_s});
     }
 
     static Grid* table(QDialog& d) { return child<Grid>(d, "nenkan_grid"); }
@@ -67,6 +68,17 @@ struct NenkanFormTest : MonthViewTest {
         });
     }
 };
+
+// Text as pdftotext gives it back: full-width letters and digits (その他１)
+// come back half-width from fonts that draw both with one glyph. Nothing
+// else is folded, so a Kangxi radical or U+2027 in place of 支 or ・ fails.
+QString comparable(QString text) {
+    for (QChar& c : text) {
+        if (c.unicode() >= 0xff01 && c.unicode() <= 0xff5e)
+            c = QChar(c.unicode() - 0xfee0);
+    }
+    return text;
+}
 
 QStringList grid_row(Grid* g, int row) {
     QStringList cells;
@@ -113,7 +125,7 @@ TEST_F(NenkanFormTest, ACategoryClickedSearchesItsEntriesInTheTableAndShowsTheOn
         click(d, "nenkan_up_to_open");
         modals.next([&](QDialog& search) {
             EXPECT_EQ(search.objectName(), u"Kensaku_form");
-            Grid* hits = child<Grid>(search, "kensaku_grid");
+            ModelGrid* hits = child<ModelGrid>(search, "kensaku_grid");
             for (int r = 1; r < hits->rows(); ++r)
                 found << hits->text(r, 0) + u' ' + hits->text(r, 2);
             // The entry of February is chosen with Enter.
@@ -152,7 +164,7 @@ TEST_F(NenkanFormTest, SavesTheTableAsCsvInCodePage932AndPrintsEveryRowAndColumn
     EXPECT_TRUE(bytes.startsWith(*encode_cp932(u"No.,費目,2004/01,2004/02,2004/03,2004/04"_s)));
     EXPECT_TRUE(bytes.contains(*encode_cp932(u"\r\n21,医療保健,,1200,3200,,"_s)));
 
-    const QString text = pdf_text(pdf);
+    const QString text = comparable(pdf_text(pdf));
     ASSERT_FALSE(text.isEmpty());
     EXPECT_EQ(text.count(u'\f'), 1) << "one page";
     EXPECT_TRUE(text.contains(u"2004年の収支"_s));
@@ -165,7 +177,7 @@ TEST_F(NenkanFormTest, SavesTheTableAsCsvInCodePage932AndPrintsEveryRowAndColumn
         EXPECT_GE(at, 0) << cell.toStdString();
     }
     for (int r = 1; r < csv.size(); ++r) {
-        const QString name = csv[r].section(u',', 1, 1);
+        const QString name = comparable(csv[r].section(u',', 1, 1));
         if (!name.isEmpty()) {
             EXPECT_TRUE(text.contains(name))
                 << name.toStdString() << " in "
@@ -189,14 +201,14 @@ TEST_F(NenkanFormTest, APageTooShortForTheTableRepeatsTheHeaderOnEveryPage) {
         return pages > 0;
     }));
     ASSERT_GT(pages, 1);
-    const QStringList sheets = pdf_text(pdf).split(u'\f', Qt::SkipEmptyParts);
+    const QStringList sheets = comparable(pdf_text(pdf)).split(u'\f', Qt::SkipEmptyParts);
     ASSERT_EQ(sheets.size(), pages);
     int rows_seen = 0;
     for (const QString& sheet : sheets) {
         EXPECT_TRUE(sheet.contains(u"予算との差"_s));
         EXPECT_TRUE(sheet.contains(u"2004/12"_s));
         for (int r = 0; r < kNenkanRows; ++r)
-            rows_seen += sheet.contains(nenkan_row_name(t, r) + u' ') ? 1 : 0;
+            rows_seen += sheet.contains(comparable(nenkan_row_name(t, r)) + u' ') ? 1 : 0;
     }
     EXPECT_EQ(rows_seen, kNenkanRows); // each row on one page
 }
