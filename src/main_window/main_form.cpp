@@ -21,6 +21,7 @@
 #include "ledger/month_load.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
+#include "main_window/folder_guard.h"
 #include "main_window/main_rules.h"
 #include "main_window/open_form.h"
 #include "main_window/sort_rules.h"
@@ -165,10 +166,22 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), led
     resize_twips(this, kMainMinWidth, kMainMinHeight);
     on_end_ = [] { QCoreApplication::exit(0); };
     set_backup_failure_reporter([this](const FileError& e) { report_backup_failure(e); });
+    set_disk_change_handler([this](const QString& path, const QString& kept) {
+        return ask_about_disk_change(this, path, kept, in_save_);
+    });
 }
 
 Main_Form::~Main_Form() {
     set_backup_failure_reporter(nullptr);
+    set_disk_change_handler(nullptr);
+}
+
+bool Main_Form::read_only() const {
+    return guard_ && guard_->read_only();
+}
+
+bool Main_Form::refused(const QString& command) {
+    return guard_ && guard_->refuses(this, command);
 }
 
 void Main_Form::build_menus() {
@@ -188,7 +201,11 @@ void Main_Form::build_menus() {
             action = parent ? parent->addAction(row.caption) : menuBar()->addAction(row.caption);
             action->setEnabled(row.command != nullptr);
             if (row.command)
-                connect(action, &QAction::triggered, this, row.command);
+                connect(action, &QAction::triggered, this,
+                        [this, name = row.name, f = row.command] {
+                            if (!refused(name))
+                                (this->*f)();
+                        });
             break;
         case MenuRow::Separator:
             action = parent->addSeparator();
@@ -325,11 +342,23 @@ void Main_Form::build_controls() {
 
     connect(command1_, &QPushButton::clicked, this, [this] { open_author_page(this); });
     connect(gamen_, &QPushButton::clicked, this, &Main_Form::gamen_switch);
-    connect(saifu_, &QPushButton::clicked, this, &Main_Form::saifu_clicked);
-    connect(kinyu_, &QPushButton::clicked, this, [this] { kinyu_loop(true); });
+    connect(saifu_, &QPushButton::clicked, this, [this] {
+        if (!refused(u"Main_Saifu"_s))
+            saifu_clicked();
+    });
+    connect(kinyu_, &QPushButton::clicked, this, [this] {
+        if (!refused(u"Main_Kinyu"_s))
+            kinyu_loop(true);
+    });
     connect(syuryo_, &QPushButton::clicked, this, &Main_Form::menu_exit);
-    connect(grid2_, &Grid::grid_double_clicked, this, [this] { kinyu_loop(false); });
-    connect(grid1_, &Grid::grid_double_clicked, this, &Main_Form::menu_teisei);
+    connect(grid2_, &Grid::grid_double_clicked, this, [this] {
+        if (!refused(u"Main_Kinyu"_s))
+            kinyu_loop(false);
+    });
+    connect(grid1_, &Grid::grid_double_clicked, this, [this] {
+        if (!refused(u"MenuTeisei"_s))
+            menu_teisei();
+    });
     grid1_->installEventFilter(this);
 }
 
@@ -437,7 +466,7 @@ void Main_Form::startup() {
         show_splash(this);
     center_on_screen(this);
     FileErrors errors = ledger_load(ledger_, clock_today());
-    setWindowTitle(main_title(ledger_));
+    setWindowTitle(guard_ ? guard_->title(main_title(ledger_)) : main_title(ledger_));
     ledger_.session.last_hi = 0;
     ledger_.session.last_tuki = 0;
     ledger_.session.last_nen = 0;
@@ -459,6 +488,7 @@ void Main_Form::startup() {
     apply_layout();
     if (!errors.empty())
         show_load_errors(errors);
+    report_sync_conflicts(this, ledger_);
 }
 
 void Main_Form::fill_grids() {
@@ -628,7 +658,8 @@ void Main_Form::menu_sort_kingaku() {
 bool Main_Form::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid1_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        menu_sakujo();
+        if (!refused(u"MenuSakujo"_s))
+            menu_sakujo();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -654,6 +685,7 @@ bool Main_Form::write_files() {
                            isMinimized()   ? 1
                            : isMaximized() ? 2
                                            : 0};
+    in_save_ = true;
     WriteResult e = settings_write(ledger_);
     if (!e)
         e = window_file_write(ledger_, g);
@@ -665,8 +697,14 @@ bool Main_Form::write_files() {
         if (!e)
             ledger_.nikki_changed = false;
     }
+    in_save_ = false;
     if (!e)
         return true;
+    // The user chose the version another program wrote over this one.
+    if (is_superseded(*e)) {
+        startup();
+        return false;
+    }
     report_save_failure(*e);
     return false;
 }
@@ -690,6 +728,9 @@ void Main_Form::report_backup_failure(const FileError& e) {
 }
 
 bool Main_Form::save_all() {
+    // Read-only mode lets nothing change, so there is nothing to save.
+    if (read_only())
+        return true;
     BusyPointer busy;
     return write_files();
 }
@@ -707,6 +748,10 @@ void Main_Form::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
+    if (read_only()) {
+        end_application();
+        return;
+    }
     switch (ask_osimai(this)) {
     case OsimaiAnswer::Hai:
         if (write_files())

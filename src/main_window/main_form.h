@@ -15,6 +15,7 @@ namespace kanvelo {
 struct Ledger;
 struct BackupCopy;
 class Grid;
+class FolderGuard;
 enum class SortKey;
 
 // The month view: the entries grid, the category grid, the four totals, the
@@ -96,6 +97,9 @@ public:
     // Every row of the entries grid from the ledger, in one redraw.
     void entries_grid_rebuild();
 
+    // The data folder's lock and read-only mode (none: a folder of its own).
+    void set_folder_guard(FolderGuard* guard) { guard_ = guard; }
+
     // For tests and the start-up benchmark.
     void set_splash_enabled(bool on) { splash_enabled_ = on; }
     void set_on_end(std::function<void()> on_end) { on_end_ = std::move(on_end); }
@@ -125,6 +129,9 @@ private:
     void jisseki_column_refresh();
     void sort_entries(SortKey key);
     void restore_month(const BackupCopy& copy);
+    bool read_only() const;
+    // Read-only mode's gate for a command that writes; true when refused.
+    bool refused(const QString& command);
 
     Ledger& ledger_;
     Grid* grid1_ = nullptr;
@@ -143,6 +150,8 @@ private:
     bool splash_enabled_ = true;
     bool ended_ = false;
     bool in_layout_ = false;
+    bool in_save_ = false;
+    FolderGuard* guard_ = nullptr;
     std::function<void()> on_end_;
 };
 
