@@ -41,7 +41,7 @@ QString held_folder_text(const LockHolder& holder, const QString& folder) {
     const QString host = holder.host.isEmpty() ? u"（わかりません）"_s : holder.host;
     return u"このデータのフォルダは、ほかの家計簿ぽるるが開いています。\n\n"
            "コンピュータ: %1\n開いた時刻: %2\nフォルダ: %3\n\n"
-           "二つのプログラムで同じフォルダに保存すると、片方の記入が消えてしまいます。\n"
+           "二つのプログラムで保存すると、片方の記入が消えてしまいます。\n"
            "読み取り専用で開くと、見ることはできますが、記入や保存はできません。"_s.arg(
                host, since, QDir::toNativeSeparators(folder));
 }
