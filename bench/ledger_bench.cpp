@@ -1,11 +1,15 @@
 // Reading, deriving and writing a month of 1000 entries (with and without the
 // disk, clean and damaged), reading ten years of other months through the
-// shared reader, and the backup copy a save makes.
+// shared reader, the backup copy a save makes, and what the folder's lock and
+// the check against changes on the disk add to a save and to the start.
 #include "ledger/clock.h"
+#include "ledger/disk_state.h"
+#include "ledger/folder_lock.h"
 #include "ledger/line_file.h"
 #include "ledger/month_file.h"
 #include "ledger/other_month.h"
 #include "ledger/settings_file.h"
+#include "ledger/sync_conflicts.h"
 #include "ledger/values.h"
 
 #include <QCoreApplication>
@@ -142,5 +146,61 @@ void BM_FirstSaveOfTheDay(benchmark::State& state) {
     clock_set_today_for_tests(QDate());
 }
 BENCHMARK(BM_FirstSaveOfTheDay)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// What the check against changes on the disk adds to a save of 1000 entries:
+// the look before (size and time; the hash only when they differ) and the
+// record after. Arg 0: the file as left; 1: touched, so the bytes are hashed.
+void BM_DiskChangeCheckAroundASave(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    month_of_1000(l, dir);
+    const QString path = l.month_file_path();
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    remember_written(path, bytes);
+    const bool touched = state.range(0) == 1;
+    for (auto _ : state) {
+        if (touched) {
+            state.PauseTiming();
+            remember_disk_state(path, 0, bytes);
+            state.ResumeTiming();
+        }
+        if (changed_on_disk(path))
+            state.SkipWithError("seen as changed");
+        remember_written(path, bytes);
+    }
+    forget_disk_states();
+}
+BENCHMARK(BM_DiskChangeCheckAroundASave)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What the start adds: the lock taken (and given back at the end), the hash
+// of the month read, and the look for sync tools' copies in a folder of ten
+// years of months. Arg 0: the lock alone.
+void BM_StartLockAndChecks(benchmark::State& state) {
+    QTemporaryDir dir;
+    Ledger l;
+    month_of_1000(l, dir);
+    for (int m = 0; m < 120; ++m)
+        QFile(dir.path() + u"/~%1.dat"_s.arg(199501 + (m / 12) * 100 + m % 12))
+            .open(QIODevice::WriteOnly);
+    QFile f(l.month_file_path());
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    const bool lock_only = state.range(0) == 0;
+    for (auto _ : state) {
+        FolderLock lock(dir.path());
+        if (!lock.take())
+            state.SkipWithError("lock not taken");
+        if (lock_only)
+            continue;
+        remember_disk_state(l.month_file_path(), 0, bytes);
+        auto copies =
+            sync_conflict_copies(dir.path() + u'/', {u"~200403.dat"_s, kSettingsFile, kWindowFile});
+        benchmark::DoNotOptimize(copies);
+    }
+    forget_disk_states();
+}
+BENCHMARK(BM_StartLockAndChecks)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

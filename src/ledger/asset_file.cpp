@@ -45,9 +45,8 @@ std::optional<FileError> make_folder(const QString& folder) {
         return std::nullopt;
     if (info.exists() || info.isSymLink())
         return FileError{folder, 0, u"同じ名前のファイルがあるので、フォルダを作れません"_s};
-    errno = 0;
-    if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST)
-        return FileError{folder, 0, write_failure_reason(errno)};
+    if (const int err = make_folder_synced(folder); err != 0 && err != ENOTDIR)
+        return FileError{folder, 0, write_failure_reason(err)};
     return std::nullopt;
 }
 
@@ -75,7 +74,7 @@ AssetLoad asset_list_load(const QString& app_path) {
         if ((out.error = write_line_file(path, {number_form(0)})))
             return out;
     }
-    const LineFile file = read_line_file(path);
+    const LineFile file = read_line_file(path, Watch::Yes);
     if (file.missing || file.unreadable) {
         out.error = file.errors.empty() ? FileError{path, 0, u"ファイルが読めません"_s}
                                         : file.errors.front();

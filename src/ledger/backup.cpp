@@ -42,20 +42,10 @@ bool is_kept_name(const QString& name) {
     return pattern.match(name).hasMatch();
 }
 
-// 0, or the errno of a folder that cannot be made; something other than a
-// folder standing at its name counts as ENOTDIR.
-int make_folder(const QString& folder) {
-    if (QFileInfo(folder).isDir())
-        return 0;
-    if (::mkdir(QFile::encodeName(folder).constData(), 0777) == 0)
-        return 0;
-    return errno == EEXIST ? ENOTDIR : errno;
-}
-
 WriteResult make_day_folder(const QString& data_folder, const QDate& day) {
     const QString root = data_folder + kBackupFolder;
     for (const QString& f : {root, root + u'/' + day.toString(kDayPattern)}) {
-        if (const int err = make_folder(f))
+        if (const int err = make_folder_synced(f))
             return FileError{f, 0, write_failure_reason(err)};
     }
     return std::nullopt;
@@ -145,7 +135,7 @@ WriteResult keep_copy(const QString& path, const QString& data_folder, const QDa
     const FileBytes current = read_file_bytes(path);
     if (current.unreadable)
         return FileError{copy, 0, current.unreadable->detail};
-    return write_file_bytes_without_backup(copy, current.bytes);
+    return write_file_bytes_without_backup(copy, current.bytes, copy_mode(path));
 }
 
 } // namespace
@@ -171,7 +161,7 @@ QString backup_day_folder(const QString& data_folder, const QDate& day) {
     return data_folder + kBackupFolder + u'/' + day.toString(kDayPattern) + u'/';
 }
 
-WriteResult keep_backup_before_replacing(const QString& path) {
+WriteResult keep_backup_before_replacing(const QString& path, QString* made) {
     const QString data_folder = backup_data_folder(path);
     if (data_folder.isEmpty() || !QFileInfo(path).isFile())
         return std::nullopt;
@@ -181,6 +171,8 @@ WriteResult keep_backup_before_replacing(const QString& path) {
         return std::nullopt;
     if (auto failed = keep_copy(path, data_folder, today, copy))
         return failed;
+    if (made)
+        *made = copy;
     prune(data_folder, today);
     return std::nullopt;
 }

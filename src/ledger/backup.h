@@ -35,8 +35,10 @@ QString backup_data_folder(const QString& path);
 QString backup_day_folder(const QString& data_folder, const QDate& day);
 
 // Called from write_file_bytes before it replaces `path`; the error names the
-// copy that could not be made and the cause.
-WriteResult keep_backup_before_replacing(const QString& path);
+// copy that could not be made and the cause. `made` receives the path of a
+// copy made by this call. Folders are made 0700, and a copy is never more
+// readable than its original.
+WriteResult keep_backup_before_replacing(const QString& path, QString* made = nullptr);
 
 // The reporter hears of the first backup that could not be made since it was
 // set (nullptr: nobody listens).

@@ -21,7 +21,7 @@ ReadReport diary_load(Ledger& l, const QString& year, WriteResult* create_error)
         if (create_error)
             *create_error = made;
     }
-    LineFile file = read_line_file(path);
+    LineFile file = read_line_file(path, Watch::Yes);
     l.note_read(path, file.unreadable);
     for (int d = 0; d < kNikkiSlots; ++d)
         l.nikki[d] = d < file.lines.size() ? file.lines.at(d) : QString();

@@ -38,7 +38,7 @@ private:
 // Reads the file at `path` for a reader: the report says when it is missing and
 // starts with the lines that could not be decoded.
 inline LineFile read_reported(const QString& path, ReadReport& report) {
-    LineFile file = read_line_file(path);
+    LineFile file = read_line_file(path, Watch::Yes);
     report.missing = file.missing;
     report.unreadable = file.unreadable;
     report.errors = file.errors;

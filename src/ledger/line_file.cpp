@@ -1,7 +1,9 @@
 #include "ledger/line_file.h"
 
 #include "ledger/backup.h"
+#include "ledger/disk_state.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,6 +11,7 @@
 #include <QStringEncoder>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +36,19 @@ bool injected_failure() {
         return false;
     errno = g_fail_errno;
     return true;
+}
+
+QString g_private_folder;
+QString g_refused_folder;
+QString g_refused_why;
+
+// Whether `path` lies inside `folder` (a folder path, with or without the
+// final '/').
+bool is_under(const QString& path, const QString& folder) {
+    if (folder.isEmpty())
+        return false;
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    return path.startsWith(prefix);
 }
 
 int g_read_fail_countdown = 0;
@@ -111,6 +127,9 @@ FileBytes read_file_bytes(const QString& path) {
             result.unreadable = FileError{path, 0, read_failure_reason(path, err)};
         return result;
     }
+    struct stat st {};
+    if (::fstat(f.handle(), &st) == 0)
+        result.modified_ns = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
     errno = 0;
     result.bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) {
@@ -358,7 +377,7 @@ void keep_line_feeds(LineFile& file, const QString& path) {
 
 } // namespace
 
-LineFile read_line_file(const QString& path) {
+LineFile read_line_file(const QString& path, Watch watch) {
     LineFile result;
     FileBytes file = read_file_bytes(path);
     if (file.missing || file.unreadable) {
@@ -368,6 +387,8 @@ LineFile read_line_file(const QString& path) {
             result.errors.push_back(*file.unreadable);
         return result;
     }
+    if (watch == Watch::Yes && !g_memory)
+        remember_disk_state(path, file.modified_ns, file.bytes);
     const QByteArray& bytes = file.bytes;
     // CR and LF never occur inside a double-byte character, so a clean file
     // is decoded at once and split afterwards; only a file with bytes that do
@@ -394,52 +415,67 @@ namespace {
 
 // The rename that replaced the file is on the disk only once its folder is.
 // A failure here does not undo the save, so it is not reported.
-void sync_folder(const QString& path) {
-    if (injected_failure())
-        return;
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void sync_folder_itself(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);
     ::close(fd);
 }
 
-} // namespace
-
-WriteResult write_file_bytes(const QString& path, const QByteArray& bytes) {
-    // Files in memory are the fuzzers' and the tests': thousands of saves a
-    // second that no one will restore.
-    WriteResult not_kept;
-    if (!g_memory) {
-        g_seams_paused = true;
-        not_kept = keep_backup_before_replacing(path);
-        g_seams_paused = false;
-    }
-    WriteResult saved = write_file_bytes_without_backup(path, bytes);
-    // A save that failed has its own message; the backup is tried again with
-    // the next save.
-    if (not_kept && !saved)
-        report_backup_failure(*not_kept);
-    return saved;
+void sync_folder(const QString& path) {
+    if (injected_failure())
+        return;
+    sync_folder_itself(QFileInfo(path).absolutePath());
 }
 
-WriteResult write_file_bytes_without_backup(const QString& path, const QByteArray& bytes) {
+mode_t posix_mode(QFile::Permissions p) {
+    const std::pair<QFile::Permission, mode_t> bits[] = {
+        {QFile::ReadOwner, S_IRUSR}, {QFile::WriteOwner, S_IWUSR}, {QFile::ExeOwner, S_IXUSR},
+        {QFile::ReadGroup, S_IRGRP}, {QFile::WriteGroup, S_IWGRP}, {QFile::ExeGroup, S_IXGRP},
+        {QFile::ReadOther, S_IROTH}, {QFile::WriteOther, S_IWOTH}, {QFile::ExeOther, S_IXOTH},
+    };
+    mode_t mode = 0;
+    for (const auto& [flag, bit] : bits)
+        if (p.testFlag(flag))
+            mode |= bit;
+    return mode;
+}
+
+bool is_full_disk(int err) {
+    return err == ENOSPC || err == EDQUOT;
+}
+
+// The atomic replace; `err` receives the errno of a failure.
+WriteResult replace_file(const QString& path, const QByteArray& bytes,
+                         std::optional<QFile::Permissions> new_mode, int* err) {
+    *err = 0;
+    if (is_under(path, g_refused_folder))
+        return FileError{path, 0, g_refused_why};
     if (g_memory) {
         g_memory->insert(path, bytes);
         return std::nullopt;
     }
+    const bool is_new = !QFileInfo::exists(path);
+    if (is_new && !new_mode && is_under(path, g_private_folder))
+        new_mode = QFile::ReadOwner | QFile::WriteOwner;
     QSaveFile f(path);
     // errno is taken before cancelWriting(), whose own calls may change it.
-    auto fail = [&](int err) -> WriteResult {
-        if (err == 0 && QFileInfo(path).isDir())
-            err = EISDIR;
+    auto fail = [&](int e) -> WriteResult {
+        if (e == 0 && QFileInfo(path).isDir())
+            e = EISDIR;
+        *err = e;
         f.cancelWriting();
-        return FileError{path, 0, write_failure_reason(err)};
+        return FileError{path, 0, write_failure_reason(e)};
     };
     errno = 0;
     if (injected_failure() || !f.open(QIODevice::WriteOnly))
         return fail(errno);
+    // QSaveFile gives a new file the umask's mode; the temporary file takes
+    // the private one before a byte is in it.
+    if (is_new && new_mode)
+        ::fchmod(f.handle(), posix_mode(*new_mode));
     errno = 0;
     if (injected_failure() || f.write(bytes) != bytes.size())
         return fail(errno);
@@ -457,6 +493,100 @@ WriteResult write_file_bytes_without_backup(const QString& path, const QByteArra
         return fail(errno);
     sync_folder(path);
     return std::nullopt;
+}
+
+// Removes a backup copy made for a save that the disk could not then hold,
+// and its day folder when the copy was all it held.
+void drop_copy(const QString& copy) {
+    QFile::remove(copy);
+    const QString day = QFileInfo(copy).absolutePath();
+    if (QDir(day).isEmpty())
+        QDir().rmdir(day);
+}
+
+} // namespace
+
+void set_private_folder(const QString& folder) {
+    g_private_folder = folder;
+}
+
+void refuse_writes_under(const QString& folder, const QString& why) {
+    g_refused_folder = folder;
+    g_refused_why = why;
+}
+
+QFile::Permissions copy_mode(const QString& original) {
+    const QFile::Permissions mode = QFileInfo(original).permissions();
+    return mode & (QFile::ReadOwner | QFile::WriteOwner);
+}
+
+int make_folder_synced(const QString& folder) {
+    if (QFileInfo(folder).isDir())
+        return 0;
+    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0)
+        return errno == EEXIST ? ENOTDIR : errno;
+    QString parent = folder;
+    while (parent.endsWith(u'/') && parent.size() > 1)
+        parent.chop(1);
+    sync_folder_itself(QFileInfo(parent).absolutePath());
+    return 0;
+}
+
+int make_path_synced(const QString& folder) {
+    const QString absolute = QDir(folder).absolutePath();
+    const QStringList parts = absolute.split(u'/', Qt::SkipEmptyParts);
+    QString path;
+    for (const QString& part : parts) {
+        path += u'/' + part;
+        if (const int err = make_folder_synced(path))
+            return err;
+    }
+    return 0;
+}
+
+WriteResult write_file_bytes(const QString& path, const QByteArray& bytes) {
+    if (is_under(path, g_refused_folder))
+        return FileError{path, 0, g_refused_why};
+    // Files in memory are the fuzzers' and the tests': thousands of saves a
+    // second that no one will restore or change behind the program's back.
+    if (g_memory)
+        return write_file_bytes_without_backup(path, bytes);
+    const bool watched = !backup_data_folder(path).isEmpty();
+    if (watched) {
+        g_seams_paused = true;
+        WriteResult stop = guard_disk_change(path);
+        g_seams_paused = false;
+        if (stop)
+            return stop;
+    }
+    QString copy;
+    g_seams_paused = true;
+    WriteResult not_kept = keep_backup_before_replacing(path, &copy);
+    g_seams_paused = false;
+    int err = 0;
+    WriteResult saved = replace_file(path, bytes, std::nullopt, &err);
+    // The day's copy may be what filled the disk: the save matters more.
+    if (saved && is_full_disk(err) && !copy.isEmpty()) {
+        drop_copy(copy);
+        saved = replace_file(path, bytes, std::nullopt, &err);
+        if (!saved)
+            not_kept = FileError{copy, 0,
+                                 u"ディスクに、バックアップと新しい内容の両方を置く空きがないので、"
+                                 "バックアップを残さずに保存しました。"_s};
+    }
+    if (!saved && watched)
+        remember_written(path, bytes);
+    // A save that failed has its own message; the backup is tried again with
+    // the next save.
+    if (not_kept && !saved)
+        report_backup_failure(*not_kept);
+    return saved;
+}
+
+WriteResult write_file_bytes_without_backup(const QString& path, const QByteArray& bytes,
+                                            std::optional<QFile::Permissions> new_mode) {
+    int err = 0;
+    return replace_file(path, bytes, new_mode, &err);
 }
 
 WriteResult write_line_file(const QString& path, const QStringList& lines) {

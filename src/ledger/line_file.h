@@ -3,6 +3,7 @@
 #include "ledger/file_error.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -21,11 +22,16 @@ struct LineFile {
     FileErrors errors; // lines holding bytes that became markers
 };
 
-LineFile read_line_file(const QString& path);
+// Watch::Yes for a file the program loads and will save again: what the
+// file looked like on the disk is remembered (disk_state.h), so that a save
+// notices when someone else changed it since.
+enum class Watch { No, Yes };
+LineFile read_line_file(const QString& path, Watch watch = Watch::No);
 
 // A whole file as it stands on the disk.
 struct FileBytes {
     bool missing = false;
+    qint64 modified_ns = 0;              // the modification time read with the bytes
     std::optional<FileError> unreadable; // it exists but could not be read
     QByteArray bytes;
 };
@@ -62,8 +68,29 @@ QString first_unstorable(const QString& text);
 // in words for the user; the old file is then left whole. One of the files
 // backup.h names is first copied to the day's backup folder.
 WriteResult write_file_bytes(const QString& path, const QByteArray& bytes);
-// The same without that copy: for the backup copies themselves.
-WriteResult write_file_bytes_without_backup(const QString& path, const QByteArray& bytes);
+// The same without that copy: for the backup copies themselves. A file that
+// is new gets `new_mode` when given, else 0600 inside the private folder and
+// the umask's mode elsewhere; a file replaced keeps its mode.
+WriteResult write_file_bytes_without_backup(const QString& path, const QByteArray& bytes,
+                                            std::optional<QFile::Permissions> new_mode = {});
+
+// Files created under this folder are readable by their owner alone (empty:
+// none). The data folder, set at start.
+void set_private_folder(const QString& folder);
+// While set, every write under `folder` is refused with `why` (the program
+// opened the folder read-only); empty switches it off.
+void refuse_writes_under(const QString& folder, const QString& why);
+
+// The mode of a copy of `original`: its owner's bits only, so that a copy is
+// never more readable than the file it copies.
+QFile::Permissions copy_mode(const QString& original);
+
+// Makes `folder` (its parent must exist) with mode 0700 and syncs the parent,
+// so that the new folder outlives a power cut. 0 when it exists or was made;
+// otherwise the errno (ENOTDIR when something else stands at its name).
+int make_folder_synced(const QString& folder);
+// The same for a whole path: each missing folder along it is made 0700.
+int make_path_synced(const QString& folder);
 
 // Whether something stands at the path (through the memory files when set).
 bool file_exists(const QString& path);

@@ -5,6 +5,7 @@
 #include "help/help_key.h"
 #include "ledger/backup.h"
 #include "ledger/ledger.h"
+#include "main_window/folder_guard.h"
 #include "main_window/main_rules.h"
 #include "main_window/month_view.h"
 #include "platform/desktop.h"
@@ -73,12 +74,24 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent)
     on_end_ = [] { QCoreApplication::exit(0); };
     set_backup_failure_reporter([this](const FileError& e) { report_backup_failure(e); });
     new HelpKey(this);
+    set_disk_change_handler([this](const QString& path, const QString& kept) {
+        return ask_about_disk_change(this, path, kept, in_save_);
+    });
 }
 
 Main_Form::~Main_Form() {
     set_backup_failure_reporter(nullptr);
     // The history clears itself as it goes, and the menu must not hear of it.
     disconnect(&edits_->history(), nullptr, this, nullptr);
+    set_disk_change_handler(nullptr);
+}
+
+bool Main_Form::read_only() const {
+    return guard_ && guard_->read_only();
+}
+
+bool Main_Form::refused(const QString& command) {
+    return guard_ && guard_->refuses(this, command);
 }
 
 void Main_Form::build_controls() {
@@ -111,11 +124,23 @@ void Main_Form::build_controls() {
 
     connect(command1_, &QPushButton::clicked, this, [this] { open_author_page(this); });
     connect(gamen_, &QPushButton::clicked, this, &Main_Form::gamen_switch);
-    connect(saifu_, &QPushButton::clicked, this, &Main_Form::saifu_clicked);
-    connect(kinyu_, &QPushButton::clicked, this, [this] { kinyu_loop(true); });
+    connect(saifu_, &QPushButton::clicked, this, [this] {
+        if (!refused(u"Main_Saifu"_s))
+            saifu_clicked();
+    });
+    connect(kinyu_, &QPushButton::clicked, this, [this] {
+        if (!refused(u"Main_Kinyu"_s))
+            kinyu_loop(true);
+    });
     connect(syuryo_, &QPushButton::clicked, this, &Main_Form::menu_exit);
-    connect(grid2_, &Grid::grid_double_clicked, this, [this] { kinyu_loop(false); });
-    connect(grid1_, &Grid::grid_double_clicked, this, &Main_Form::menu_teisei);
+    connect(grid2_, &Grid::grid_double_clicked, this, [this] {
+        if (!refused(u"Main_Kinyu"_s))
+            kinyu_loop(false);
+    });
+    connect(grid1_, &Grid::grid_double_clicked, this, [this] {
+        if (!refused(u"MenuTeisei"_s))
+            menu_teisei();
+    });
     grid1_->installEventFilter(this);
 }
 
@@ -222,7 +247,8 @@ void Main_Form::gamen_switch() {
 bool Main_Form::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid1_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        menu_sakujo();
+        if (!refused(u"MenuSakujo"_s))
+            menu_sakujo();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

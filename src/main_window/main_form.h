@@ -18,6 +18,7 @@ struct BackupCopy;
 class Grid;
 class MonthEdits;
 class MonthView;
+class FolderGuard;
 enum class SortKey;
 
 // The month view: the entries grid, the category grid, the four totals, the
@@ -90,6 +91,9 @@ public:
     // (after saving the open one) when it is another.
     void show_found_entry(int nen, int tuki, int index);
 
+    // The data folder's lock and read-only mode (none: a folder of its own).
+    void set_folder_guard(FolderGuard* guard) { guard_ = guard; }
+
     // For tests and the start-up benchmark.
     void set_splash_enabled(bool on) { splash_enabled_ = on; }
     void set_on_end(std::function<void()> on_end) { on_end_ = std::move(on_end); }
@@ -118,6 +122,9 @@ private:
     void report_backup_failure(const FileError& error);
     void sort_entries(SortKey key);
     void restore_month(const BackupCopy& copy);
+    bool read_only() const;
+    // Read-only mode's gate for a command that writes; true when refused.
+    bool refused(const QString& command);
 
     Ledger& ledger_;
     std::unique_ptr<MonthEdits> edits_;
@@ -140,6 +147,8 @@ private:
     bool splash_enabled_ = true;
     bool ended_ = false;
     bool in_layout_ = false;
+    bool in_save_ = false;
+    FolderGuard* guard_ = nullptr;
     std::function<void()> on_end_;
 };
 

@@ -131,7 +131,11 @@ void Main_Form::build_menus() {
             action = parent ? parent->addAction(row.caption) : menuBar()->addAction(row.caption);
             action->setEnabled(row.command != nullptr);
             if (row.command)
-                connect(action, &QAction::triggered, this, row.command);
+                connect(action, &QAction::triggered, this,
+                        [this, name = row.name, f = row.command] {
+                            if (!refused(name))
+                                (this->*f)();
+                        });
             action->setShortcut(QKeySequence(row.keys));
             break;
         case MenuRow::Separator:

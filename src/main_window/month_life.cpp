@@ -11,6 +11,7 @@
 #include "ledger/month_load.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
+#include "main_window/folder_guard.h"
 #include "main_window/main_form.h"
 #include "main_window/main_rules.h"
 #include "main_window/open_form.h"
@@ -35,7 +36,7 @@ void Main_Form::startup() {
         show_splash(this);
     center_on_screen(this);
     FileErrors errors = ledger_load(ledger_, clock_today());
-    setWindowTitle(main_title(ledger_));
+    setWindowTitle(guard_ ? guard_->title(main_title(ledger_)) : main_title(ledger_));
     ledger_.session.last_hi = 0;
     ledger_.session.last_tuki = 0;
     ledger_.session.last_nen = 0;
@@ -57,6 +58,7 @@ void Main_Form::startup() {
     apply_layout();
     if (!errors.empty())
         show_load_errors(errors);
+    report_sync_conflicts(this, ledger_);
 }
 
 void Main_Form::place_from_window_file(FileErrors& errors) {
@@ -96,6 +98,7 @@ bool Main_Form::write_files() {
                            isMinimized()   ? 1
                            : isMaximized() ? 2
                                            : 0};
+    in_save_ = true;
     WriteResult e = settings_write(ledger_);
     if (!e)
         e = window_file_write(ledger_, g);
@@ -107,8 +110,14 @@ bool Main_Form::write_files() {
         if (!e)
             ledger_.nikki_changed = false;
     }
+    in_save_ = false;
     if (!e)
         return true;
+    // The user chose the version another program wrote over this one.
+    if (is_superseded(*e)) {
+        startup();
+        return false;
+    }
     report_save_failure(*e);
     return false;
 }
@@ -134,6 +143,9 @@ void Main_Form::report_backup_failure(const FileError& e) {
 }
 
 bool Main_Form::save_all() {
+    // Read-only mode lets nothing change, so there is nothing to save.
+    if (read_only())
+        return true;
     BusyPointer busy;
     return write_files();
 }
@@ -151,6 +163,10 @@ void Main_Form::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
+    if (read_only()) {
+        end_application();
+        return;
+    }
     switch (ask_osimai(this)) {
     case OsimaiAnswer::Hai:
         if (write_files())

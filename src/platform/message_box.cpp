@@ -70,7 +70,7 @@ QList<ButtonSpec> button_specs(MsgButtons buttons) {
 }
 
 MsgAnswer run_box(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
-                  MsgButtons buttons, const QString& offer = {}) {
+                  MsgButtons buttons, const QString& offer = {}, const QStringList& captions = {}) {
     QMessageBox box(parent);
     box.setObjectName(u"message_box"_s);
     box.setWindowTitle(title);
@@ -78,6 +78,8 @@ MsgAnswer run_box(QWidget* parent, const QString& text, const QString& title, Ms
     box.setIcon(qt_icon(icon));
 
     QList<ButtonSpec> specs = button_specs(buttons);
+    for (qsizetype i = 0; i < captions.size() && i < specs.size(); ++i)
+        specs[i].caption = captions.at(i);
     const qsizetype standard = specs.size();
     if (!offer.isEmpty())
         specs.append({QMessageBox::Open, MsgAnswer::Yes, offer});
@@ -106,7 +108,7 @@ MsgAnswer show_message(QWidget* parent, const QString& text, const QString& titl
                        MsgButtons buttons) {
     const QString shown_title = title.isEmpty() ? kAppTitle : title;
     if (MessageRecorder* recorder = active_recorder())
-        return recorder->record(Message{text, shown_title, icon, buttons, {}});
+        return recorder->record(Message{text, shown_title, icon, buttons, {}, {}});
     return run_box(parent, text, shown_title, icon, buttons);
 }
 
@@ -114,9 +116,20 @@ bool show_message_offering(QWidget* parent, const QString& text, const QString& 
                            const QString& offer) {
     const QString shown_title = title.isEmpty() ? kAppTitle : title;
     if (MessageRecorder* recorder = active_recorder())
-        return recorder->record(Message{text, shown_title, icon, MsgButtons::Ok, offer}) ==
+        return recorder->record(Message{text, shown_title, icon, MsgButtons::Ok, offer, {}}) ==
                MsgAnswer::Yes;
     return run_box(parent, text, shown_title, icon, MsgButtons::Ok, offer) == MsgAnswer::Yes;
+}
+
+bool ask_choice(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                const QString& first, const QString& second) {
+    const QString shown_title = title.isEmpty() ? kAppTitle : title;
+    if (MessageRecorder* recorder = active_recorder())
+        return recorder->record(
+                   Message{text, shown_title, icon, MsgButtons::YesNo, {}, {first, second}}) ==
+               MsgAnswer::Yes;
+    return run_box(parent, text, shown_title, icon, MsgButtons::YesNo, {}, {first, second}) ==
+           MsgAnswer::Yes;
 }
 
 MsgAnswer MessageRecorder::record(Message message) {

@@ -21,7 +21,8 @@ struct Message {
     QString title;
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
-    QString offer; // the caption of the button show_message_offering adds
+    QString offer;       // the caption of the button show_message_offering adds
+    QStringList choices; // the captions of ask_choice's two buttons
 };
 
 // Every message of the program goes through here: a modal box with the text,
@@ -36,6 +37,12 @@ MsgAnswer show_message(QWidget* parent, const QString& text, const QString& titl
 // counts as OK. A MessageRecorder presses the offered button on Yes.
 bool show_message_offering(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                            const QString& offer);
+
+// A question answered by one of two buttons captioned as given ("読み取り専用で
+// 開く" / "終了"); true when the first was pressed. Closing the box counts as
+// the second. A MessageRecorder presses the first on Yes, the second on No.
+bool ask_choice(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                const QString& first, const QString& second);
 
 // Asked after a file could not be written, so that no window becomes a trap:
 // true when the user chooses to close without saving `file_name`.
@@ -59,6 +66,8 @@ private:
     friend MsgAnswer show_message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons);
     friend bool show_message_offering(QWidget*, const QString&, const QString&, MsgIcon,
                                       const QString&);
+    friend bool ask_choice(QWidget*, const QString&, const QString&, MsgIcon, const QString&,
+                           const QString&);
     MsgAnswer record(Message message);
     std::vector<Message> messages_;
     std::vector<MsgAnswer> answers_;

@@ -1,4 +1,5 @@
 #include "crash/loop_months.h"
+#include "ledger/folder_lock.h"
 #include "ledger/line_file.h"
 #include "ledger/month_file.h"
 #include "ledger/stray_files.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -78,6 +80,45 @@ TEST(CrashTest, AKilledSaveLeavesOneWholeMonthAndNoStrayFileAfterCleanUp) {
                 trials, partial, stray_removed, stray_left, seed);
     EXPECT_EQ(partial, 0) << "seed " << seed;
     EXPECT_EQ(stray_left, 0) << "seed " << seed;
+}
+
+// A program killed while it saves, holding the folder, keeps the folder from
+// a second program while it lives and leaves it to the next start when it
+// dies: taken without a question, its month whole.
+TEST(CrashTest, AKilledSaveHoldingTheLockLeavesTheFolderToTheNextStartWithoutLoss) {
+    const QByteArray a = month_bytes('A');
+    const QByteArray b = month_bytes('B');
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    for (int t = 0; t < 5; ++t) {
+        TempFolder dir;
+        const QString month = dir.file(u"~200403.dat"_s);
+        QProcess loop;
+        loop.start(QStringLiteral(KANVELO_SAVE_LOOP), {dir.path(), u"--lock"_s});
+        ASSERT_TRUE(loop.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFileInfo::exists(month) && waited.elapsed() < 10000)
+            QThread::msleep(1);
+        ASSERT_TRUE(QFileInfo::exists(month)) << loop.readAllStandardError().toStdString();
+
+        FolderLock second(dir.path());
+        EXPECT_FALSE(second.take());
+        const auto holder = second.holder();
+        ASSERT_TRUE(holder.has_value());
+        EXPECT_EQ(holder->pid, loop.processId());
+        EXPECT_EQ(holder->host, QSysInfo::machineHostName());
+        EXPECT_LE(holder->since.secsTo(QDateTime::currentDateTime()), 60);
+
+        QThread::usleep(random.bounded(1000, 40000));
+        ::kill(pid_t(loop.processId()), SIGKILL);
+        loop.waitForFinished();
+
+        FolderLock next(dir.path());
+        EXPECT_TRUE(next.take()) << "seed " << seed;
+        const QByteArray now = dir.read_bytes(u"~200403.dat"_s);
+        EXPECT_TRUE(now == a || now == b) << "seed " << seed;
+    }
 }
 
 TEST(StrayFiles, OnlyTheProgramsOwnOldTemporaryFilesAreRemoved) {

@@ -1,6 +1,7 @@
 #include "support/gui_window_test.h"
 
 #include "ledger/clock.h"
+#include "ledger/disk_state.h"
 #include "ledger/line_file.h"
 
 #include <QAbstractButton>
@@ -25,6 +26,8 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     fail_file_operation_for_tests(0);
+    refuse_writes_under({}, {});
+    forget_disk_states();
     clock_set_today_for_tests(QDate());
     EXPECT_EQ(modals.unexpected(), 0) << modals.opened().join(u' ').toStdString();
     EXPECT_EQ(modals.pending(), 0);

@@ -119,4 +119,10 @@ void init_default_ledger(Ledger& l, const TempFolder& folder) {
     l.dat_header = kSignature;
 }
 
+void set_modified(const QString& path, const QDateTime& when) {
+    QFile f(path);
+    if (f.open(QIODevice::ReadWrite))
+        f.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
 } // namespace kanvelo::testing

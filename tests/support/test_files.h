@@ -3,6 +3,7 @@
 #include "ledger/ledger.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,10 @@ private:
 // `raw` is replaced by those bytes as they stand (bytes the code page cannot
 // decode, for instance).
 QByteArray cp932_bytes(const QStringList& lines, const QMap<int, QByteArray>& raw = {});
+
+// Sets the modification time of the file at `path`, as another program's
+// write would.
+void set_modified(const QString& path, const QDateTime& when);
 
 // One five-line entry block of a month file.
 QStringList entry(const char* hiduke, const char* himoku_no, const char* kingaku,
