@@ -15,6 +15,7 @@ class QRadioButton;
 namespace kanvelo {
 
 struct Ledger;
+class DescriptionHistory;
 class Spinner;
 class CalculatorPanel;
 class EntryBoxes;
@@ -38,6 +39,9 @@ public:
     KinyuForm(Ledger& ledger, int proposed_row, QWidget* parent = nullptr);
 
     KinyuDecision decision() const { return decision_; }
+
+    // Offers these descriptions in the description box (see EntryBoxes).
+    void offer_descriptions(const DescriptionHistory& history);
 
     // Heights count the window frame, as the layout was drawn with one.
     static constexpr double kWidth = 6300;
