@@ -703,16 +703,22 @@ QStringList listed(QAbstractItemView* popup) {
     return out;
 }
 
+// February's descriptions: the one written first is used least.
+void write_last_month(const testing::TempFolder& folder) {
+    using testing::entry;
+    folder.write_lines(u"~200402.dat"_s, testing::month_file_with(
+                                             {entry("20040207", "13", "500", "Super Sento", "1"),
+                                              entry("20040201", "12", "3,000", "Supermarket", "2"),
+                                              entry("20040205", "12", "2,000", "supermarket", "2"),
+                                              entry("20040209", "15", "900", "Cinema", "3")}));
+}
+
 } // namespace
 
 // Last month's file gives the history; the window proposes it through the
 // main window's entry loop, as the user meets it.
 TEST_F(KinyuFormTest, PickedDescriptionsFillOnlyTheBoxesTheUserLeftAlone) {
-    folder.write_lines(u"~200402.dat"_s,
-                       month_file_with({entry("20040201", "12", "3,000", "Supermarket", "2"),
-                                        entry("20040205", "12", "2,000", "supermarket", "2"),
-                                        entry("20040207", "13", "500", "Super Sento", "1"),
-                                        entry("20040209", "15", "900", "Cinema", "3")}));
+    write_last_month(folder);
     struct Case {
         const char* what;
         bool choose_wallet_first; // Down in the wallet list, then back by a click
@@ -773,11 +779,7 @@ TEST_F(KinyuFormTest, PickedDescriptionsFillOnlyTheBoxesTheUserLeftAlone) {
 }
 
 TEST_F(KinyuFormTest, TheListHoldsTheMatchingDescriptionsMostUsedFirst) {
-    folder.write_lines(u"~200402.dat"_s,
-                       month_file_with({entry("20040207", "13", "500", "Super Sento", "1"),
-                                        entry("20040201", "12", "3,000", "Supermarket", "2"),
-                                        entry("20040205", "12", "2,000", "supermarket", "2"),
-                                        entry("20040209", "15", "900", "Cinema", "3")}));
+    write_last_month(folder);
     entry_loop({[&](QDialog& d) {
         type(u"5"_s);
         key(Qt::Key_Return);

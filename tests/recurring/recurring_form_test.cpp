@@ -4,6 +4,7 @@
 #include "support/gui_window_alone.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ protected:
             listed = rows_of(child<QListWidget>(d, "teiki_kinyu_list"), true);
             drive(d);
         });
-        start({entry("20040331", "2", "250,000", "給料", "1")});
+        start({testing::entry("20040331", "2", "250,000", "給料", "1")});
         EXPECT_EQ(modals.pending(), 0);
     }
 
@@ -59,9 +60,9 @@ protected:
 TEST_F(RecurringTest, OpeningTheMonthOffersWhatIsDueAndNotRecordedAndRecordsItOnce) {
     start_with_due([](QDialog& d) { click(d, "teiki_kinyu"); });
     ASSERT_EQ(listed.size(), 2);
-    EXPECT_TRUE(listed[0].contains(u"家賃"_s)) << listed[0];
-    EXPECT_TRUE(listed[0].startsWith(u" 3/25"_s)) << listed[0];
-    EXPECT_TRUE(listed[1].contains(u"自動車税"_s)) << listed[1];
+    EXPECT_TRUE(listed[0].contains(u"家賃"_s)) << listed[0].toStdString();
+    EXPECT_TRUE(listed[0].startsWith(u" 3/25"_s)) << listed[0].toStdString();
+    EXPECT_TRUE(listed[1].contains(u"自動車税"_s)) << listed[1].toStdString();
 
     ASSERT_EQ(ledger->kensu, 3);
     Grid* g1 = grid("Main_Grid1");
