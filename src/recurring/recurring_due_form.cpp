@@ -47,12 +47,11 @@ RecurringDueForm::RecurringDueForm(Ledger& ledger, std::vector<DueEntry> due, QW
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    auto* caption = make_label(
-        this, u"teiki_kinyu_label"_s,
-        u"%1年%2月の定期的な収支で、まだ記入していないものです。\n"
-        "記入するものにチェックを付けて下さい。"_s.arg(
-            ledger_.nen, ledger_.tuki.toInt() < 10 ? ledger_.tuki.right(1) : ledger_.tuki),
-        list_);
+    auto* caption = make_label(this, u"teiki_kinyu_label"_s,
+                               u"%1年%2月の定期的な収支で、まだ記入していないものです。\n"
+                               "記入するものにチェックを付けて下さい。"_s.arg(ledger_.nen)
+                                   .arg(whole_number_in(ledger_.tuki, 1, 12).value_or(0)),
+                               list_);
 
     auto* kinyu = make_button(this, u"teiki_kinyu"_s, u"記入"_s);
     auto* skip = make_button(this, u"teiki_skip"_s, u"今回は記入しない"_s);
