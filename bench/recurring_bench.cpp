@@ -37,8 +37,8 @@ SyusiRec sample_entry(const QString& month, int i) {
             QString::number(i % 15)};
 }
 
-void BM_RecurringCheckAtMonthOpening(benchmark::State& state) {
-    QTemporaryDir dir;
+// A full month holding every template due in it, and the templates file.
+std::unique_ptr<Ledger> month_with_templates(const QTemporaryDir& dir) {
     auto l = ledger_in(dir);
     RecurringTemplates file;
     for (int k = 0; k < kTemplates; ++k) {
@@ -60,6 +60,12 @@ void BM_RecurringCheckAtMonthOpening(benchmark::State& state) {
         l->add_entry(d.entry);
     for (int i = l->kensu; i < kSyusiLimit; ++i)
         l->add_entry(sample_entry(u"200703"_s, i));
+    return l;
+}
+
+void BM_RecurringCheckAtMonthOpening(benchmark::State& state) {
+    QTemporaryDir dir;
+    auto l = month_with_templates(dir);
     for (auto _ : state) {
         const RecurringRead r = read_recurring(l->path(kRecurringFile));
         const std::vector<DueEntry> due = due_entries(r.file.templates, *l);
@@ -69,6 +75,24 @@ void BM_RecurringCheckAtMonthOpening(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecurringCheckAtMonthOpening)->Unit(benchmark::kMicrosecond);
+
+// The two halves of it: the file, and the matching against the month.
+void BM_RecurringFileRead(benchmark::State& state) {
+    QTemporaryDir dir;
+    auto l = month_with_templates(dir);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(read_recurring(l->path(kRecurringFile)).file.templates.size());
+}
+BENCHMARK(BM_RecurringFileRead)->Unit(benchmark::kMicrosecond);
+
+void BM_RecurringDueInAFullMonth(benchmark::State& state) {
+    QTemporaryDir dir;
+    auto l = month_with_templates(dir);
+    const RecurringRead r = read_recurring(l->path(kRecurringFile));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(due_entries(r.file.templates, *l).size());
+}
+BENCHMARK(BM_RecurringDueInAFullMonth)->Unit(benchmark::kMicrosecond);
 
 void BM_DescriptionHistoryOfTwelveMonths(benchmark::State& state) {
     QTemporaryDir dir;

@@ -5,6 +5,7 @@
 #include "ledger/search.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -56,25 +57,37 @@ std::vector<DueEntry> due_entries(const std::vector<RecurringTemplate>& template
     const auto tuki = whole_number_in(ledger.tuki, 1, 12);
     if (!nen || !tuki || templates.empty())
         return out;
+    std::vector<DueEntry> due;
+    QHash<QString, QSet<int>> categories_by_day;
+    for (int k = 0; k < int(templates.size()); ++k) {
+        if (const auto date = due_date(templates[k], *nen, *tuki)) {
+            due.push_back({k, template_entry(templates[k], *date)});
+            categories_by_day[due.back().entry.hiduke].insert(templates[k].himoku_no - 1);
+        }
+    }
+    // Only entries on a day and in a category something falls due in can
+    // match; the amount and the folded description of the others are never
+    // worked out, which keeps a full month cheap.
     QHash<QString, int> recorded;
     const int kensu = std::clamp(ledger.kensu, 0, kSyusiLimit);
     for (int i = 1; i <= kensu; ++i) {
         const SyusiRec& s = ledger.syusi[i];
+        const auto day = categories_by_day.constFind(s.hiduke);
+        if (day == categories_by_day.cend() ||
+            !day->contains(himoku_slot(s.himoku_no).value_or(-1)))
+            continue;
         const QString key = entry_key(s.hiduke, s.himoku_no, s.kingaku, s.tekiyo);
         if (!key.isEmpty())
             ++recorded[key];
     }
-    for (int k = 0; k < int(templates.size()); ++k) {
-        const auto date = due_date(templates[k], *nen, *tuki);
-        if (!date)
-            continue;
-        SyusiRec e = template_entry(templates[k], *date);
+    for (DueEntry& d : due) {
+        const SyusiRec& e = d.entry;
         const auto it = recorded.find(entry_key(e.hiduke, e.himoku_no, e.kingaku, e.tekiyo));
         if (it != recorded.end() && *it > 0) {
             --*it;
             continue;
         }
-        out.push_back({k, std::move(e)});
+        out.push_back(std::move(d));
     }
     return out;
 }
