@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${KANVELO_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-noto-cjk qt6-translations-l10n poppler-utils
+          libbenchmark-dev fonts-noto-cjk fonts-ipafont-gothic qt6-translations-l10n poppler-utils
           qt6-charts-dev libqt6opengl6-dev desktop-file-utils appstream)
 
 install_missing() {

@@ -1,6 +1,7 @@
 #include "assets/sisan_form.h"
 
 #include "assets/sisan_rules.h"
+#include "common/box_checks.h"
 #include "ledger/clock.h"
 #include "ledger/values.h"
 #include "platform/geometry.h"
@@ -24,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace kanvelo {
 
 SisanForm::SisanForm(QString app_path, AssetList list, QWidget* parent)
-    : QDialog(parent), app_path_(std::move(app_path)), list_(std::move(list)) {
+    : EnterDialog(parent), app_path_(std::move(app_path)), list_(std::move(list)) {
     setObjectName(u"sisan_form"_s);
     setWindowTitle(u"資産管理"_s);
     build();
@@ -94,6 +95,10 @@ void SisanForm::build() {
         w->installEventFilter(this);
 
     connect(grid_, &Grid::grid_clicked, this, &SisanForm::grid_clicked);
+    connect(grid_, &Grid::row_col_changed, this, [this] {
+        if (grid_->hasFocus())
+            chosen_ = true;
+    });
     connect(add, &QPushButton::clicked, this, &SisanForm::add_update_clicked);
     connect(remove, &QPushButton::clicked, this, &SisanForm::delete_clicked);
     connect(up, &QPushButton::clicked, this, [this] { move_clicked(true); });
@@ -134,6 +139,12 @@ void SisanForm::clear_boxes() {
     name_->clear();
     amount_->clear();
     memo_owner_ = 0;
+    chosen_ = false;
+}
+
+int SisanForm::chosen_row() const {
+    const int r = grid_->row();
+    return chosen_ && r >= 1 && r <= int(list_.sisan.size()) ? r : 0;
 }
 
 void SisanForm::say(const QString& text) {
@@ -144,6 +155,7 @@ void SisanForm::grid_clicked() {
     const int r = grid_->row();
     if (r < 1 || r > int(list_.sisan.size()))
         return;
+    chosen_ = true;
     const SisanRec& asset = list_.sisan[r - 1];
     name_->setText(asset.name);
     amount_->setText(format_value(asset.kingaku, u"#,##0"_s));
@@ -179,9 +191,7 @@ void SisanForm::add_update_clicked() {
     }
     const auto kingaku = asset_amount(amount_->text());
     if (!kingaku) {
-        say(is_number(amount_->text())
-                ? u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s
-                : u"数字を入力して下さいね。"_s);
+        say(is_number(amount_->text()) ? too_large_message() : u"数字を入力して下さいね。"_s);
         amount_->setFocus();
         amount_->selectAll();
         return;
@@ -220,6 +230,7 @@ void SisanForm::add_asset(const QString& name, const QString& kingaku, const QSt
     grid_->set_rows(r + 1);
     show_row(r);
     grid_->set_row(r);
+    chosen_ = true;
     memo_owner_ = *memo_no;
     memo_->document()->setModified(false);
 }
@@ -251,13 +262,13 @@ void SisanForm::update_assets(const std::vector<int>& rows, const QString& kinga
 }
 
 void SisanForm::delete_clicked() {
-    const int r = grid_->row();
-    if (r < 1 || r > int(list_.sisan.size())) {
+    const int r = chosen_row();
+    if (r == 0) {
         say(u"削除する項目を選択して下さい。"_s);
         return;
     }
-    if (show_message(this, delete_question(), kSisanTitle, MsgIcon::None, MsgButtons::YesNo) !=
-        MsgAnswer::Yes)
+    if (show_message(this, delete_question(list_.sisan[r - 1].name), kSisanTitle, MsgIcon::None,
+                     MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     const int memo_no = list_.sisan[r - 1].memo_no;
     if (const WriteResult failed = memo_delete(memo_path(app_path_, memo_no))) {
@@ -272,9 +283,8 @@ void SisanForm::delete_clicked() {
 }
 
 void SisanForm::move_clicked(bool up) {
-    const int r = grid_->row();
-    const int count = int(list_.sisan.size());
-    if (r < 1 || r > count) {
+    const int r = chosen_row();
+    if (r == 0) {
         say(up ? u"一つ上に移動する項目を選択して下さい。"_s
                : u"一つ下に移動する項目を選択して下さい。"_s);
         return;
@@ -324,13 +334,6 @@ bool SisanForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void SisanForm::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the button that has the focus; no button is the default.
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void show_sisan_form(QWidget* parent, const QString& app_path) {

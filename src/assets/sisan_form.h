@@ -1,8 +1,7 @@
 #pragma once
 
 #include "ledger/asset_file.h"
-
-#include <QDialog>
+#include "platform/enter_dialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,7 +15,7 @@ class Grid;
 // "資産管理": the asset list with amounts, dates and a memo per asset. Memo
 // files are written and deleted at once; the list is written when the window
 // closes, by 終了 or by its close box alike, so that the two always agree.
-class SisanForm : public QDialog {
+class SisanForm : public EnterDialog {
     Q_OBJECT
 public:
     // `list` as asset_list_load read it from the folder of `app_path`.
@@ -36,7 +35,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();
@@ -45,6 +43,10 @@ private:
     void show_total();
     void clear_boxes();
     void say(const QString& text);
+    // The grid's current row when the user chose it (a click, the arrow keys
+    // in the grid, or adding or moving the asset), else 0: the grid always
+    // has a current row, and one the user never chose is not a choice.
+    int chosen_row() const;
     void add_asset(const QString& name, const QString& kingaku, const QString& memo);
     void update_assets(const std::vector<int>& rows, const QString& kingaku, const QString& memo);
 
@@ -54,6 +56,7 @@ private:
     // Only that memo is written by 追加/更新, so that no memo is replaced
     // unseen.
     int memo_owner_ = 0;
+    bool chosen_ = false;
 
     Grid* grid_ = nullptr;
     QLabel* total_ = nullptr;

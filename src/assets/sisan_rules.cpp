@@ -51,10 +51,10 @@ bool move_asset(AssetList& list, int r, bool up) {
     return true;
 }
 
-QString delete_question() {
+QString delete_question(const QString& name) {
     return u"■■　重要な注意事項です。良く読んで下さい　■■\n\n"
-           u"削除したデータを復活させる方法はありません。\n\n"
-           u"選択した資産のデータを本当に削除して良いですか?"_s;
+           u"削除したデータを復活させる方法はありません。\n\n"_s +
+           u"「%1」を削除しますか？"_s.arg(name);
 }
 
 } // namespace kanvelo

@@ -37,7 +37,7 @@ std::vector<QString> asset_cells(const SisanRec& asset);
 // nothing, when there is none.
 bool move_asset(AssetList& list, int r, bool up);
 
-// The question asked before an asset is deleted.
-QString delete_question();
+// The question asked before the asset `name` is deleted; it names the asset.
+QString delete_question(const QString& name);
 
 } // namespace kanvelo

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 namespace kanvelo {
 
 BackupForm::BackupForm(const Ledger& ledger, std::vector<BackupCopy> copies, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), copies_(std::move(copies)) {
+    : EnterDialog(parent), ledger_(ledger), copies_(std::move(copies)) {
     setObjectName(u"Backup_form"_s);
     setWindowTitle(u"バックアップから戻す"_s);
     setFixedSize(twips_to_px(kWidth), twips_to_px(kHeight));
@@ -120,12 +120,6 @@ void BackupForm::modosu() {
         return;
     chosen_ = *copy;
     accept();
-}
-
-void BackupForm::keyPressEvent(QKeyEvent* event) {
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

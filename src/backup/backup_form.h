@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ledger/backup.h"
+#include "platform/enter_dialog.h"
 
-#include <QDialog>
 #include <optional>
 #include <vector>
 
@@ -17,7 +17,7 @@ class Grid;
 // "バックアップから戻す": the kept copies of the open month's file, newest
 // first, with the entries and totals of the selected one. 戻す asks, then
 // closes with the copy chosen; the main window saves, restores and reloads.
-class BackupForm : public QDialog {
+class BackupForm : public EnterDialog {
     Q_OBJECT
 public:
     // `copies` as backup_copies gives them; the caller has checked that there
@@ -29,9 +29,6 @@ public:
 
     static constexpr double kWidth = 7200;
     static constexpr double kHeight = 5040;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

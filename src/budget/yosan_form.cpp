@@ -1,5 +1,6 @@
 #include "budget/yosan_form.h"
 
+#include "common/category_list.h"
 #include "common/notices.h"
 #include "ledger/ledger.h"
 #include "ledger/month_file.h"
@@ -193,7 +194,7 @@ void YosanForm::build() {
 
 void YosanForm::fill_list() {
     for (int slot = 0; slot < kYosanListed; ++slot)
-        list_->addItem(yosan_list_row(ledger_, slot));
+        list_->addItem(category_list_item(ledger_, slot));
 }
 
 void YosanForm::read_comparisons() {
@@ -258,9 +259,9 @@ bool YosanForm::choose(int slot) {
 
 void YosanForm::show_category(int slot) {
     const HimokuRec& h = ledger_.himoku[slot];
-    const QString row = yosan_list_row(ledger_, slot);
-    number_->setText(yosan_row_number(row));
-    himoku_->setText(yosan_row_name(row));
+    const ListPick pick = category_from_list_item(category_list_item(ledger_, slot));
+    number_->setText(pick.number);
+    himoku_->setText(pick.name);
     kon_.kingaku->setEnabled(true);
     kon_.comment->setEnabled(true);
     kon_.kingaku->setText(format_value(h.yosan_kingaku, u"#,###"_s));

@@ -1,5 +1,6 @@
 #include "budget/yosan_rules.h"
 
+#include "common/box_checks.h"
 #include "ledger/guards.h"
 #include "ledger/values.h"
 
@@ -12,19 +13,6 @@ namespace {
 const QString kAmount = u"#,##0"_s;
 
 } // namespace
-
-QString yosan_list_row(const Ledger& ledger, int slot) {
-    return u' ' + QString::number(slot + 1).rightJustified(2, u' ') + u"   "_s +
-           ledger.himoku[slot].name;
-}
-
-QString yosan_row_number(const QString& row) {
-    return row.mid(1, 2);
-}
-
-QString yosan_row_name(const QString& row) {
-    return row.mid(6, 6);
-}
 
 ComparisonTexts comparison_texts(const MonthTotals& m, int slot, bool income) {
     switch (m.status) {
@@ -72,7 +60,7 @@ BudgetCheck check_budget(const QString& text) {
 
 QString budget_message(BudgetCheck check) {
     if (check == BudgetCheck::TooLarge)
-        return u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s;
+        return too_large_message();
     return u"数字を入力して下さいね。"_s;
 }
 

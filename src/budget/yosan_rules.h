@@ -15,13 +15,6 @@ namespace kanvelo {
 // budget through it but counts in the kind totals.
 inline constexpr int kYosanListed = kHimokuCount - 1;
 
-// " 5   日用雑貨": a blank, the number right-aligned in two characters, three
-// blanks, the name from character 7.
-QString yosan_list_row(const Ledger& ledger, int slot);
-// What a row gives the number and name boxes: characters 2-3 and 7-12.
-QString yosan_row_number(const QString& row);
-QString yosan_row_name(const QString& row);
-
 // What the boxes of one comparison month (the previous month or the same
 // month last year) show for category `slot`, with the totals of the kind
 // `income` (the open month's kind of that category). A missing month shows

@@ -129,7 +129,7 @@ void fill_table(Grid* grid, const QList<QStringList>& rows) {
 } // namespace
 
 GraphForm::GraphForm(const Ledger& ledger, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), expenses_(expense_by_category(ledger)),
+    : EnterDialog(parent), ledger_(ledger), expenses_(expense_by_category(ledger)),
       months_(twelve_months(ledger)) {
     setObjectName(u"Graph_form"_s);
     setWindowTitle(u"グラフ"_s);
@@ -271,12 +271,6 @@ void GraphForm::png_clicked() {
                      u"「"_s + failed->file_name() + u"」を保存できませんでした。\n"_s +
                          failed->message(),
                      {}, MsgIcon::Exclamation);
-}
-
-void GraphForm::keyPressEvent(QKeyEvent* event) {
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "charts/graph_rules.h"
+#include "platform/enter_dialog.h"
 
-#include <QDialog>
 #include <vector>
 
 class QChartView;
@@ -19,7 +19,7 @@ class Grid;
 // income, expense and balance of the twelve months up to it, each chart with
 // its figures in a table beside it. Built on the ledger as the window opens;
 // it only reads, and writes nothing but a PNG the user asks for.
-class GraphForm : public QDialog {
+class GraphForm : public EnterDialog {
     Q_OBJECT
 public:
     explicit GraphForm(const Ledger& ledger, QWidget* parent = nullptr);
@@ -29,9 +29,6 @@ public:
 
     // PNGで保存: the chart of the tab shown, to a file the user chooses.
     void png_clicked();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* build_expense_tab();

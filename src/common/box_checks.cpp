@@ -46,6 +46,10 @@ QStringList category_messages(CategoryCheck check, Asker asker) {
     return {range};
 }
 
+QString too_large_message() {
+    return u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s;
+}
+
 AmountCheck check_amount(const QString& kingaku) {
     if (!to_number(kingaku))
         return AmountCheck::NotNumber;
@@ -57,7 +61,7 @@ QString amount_message(AmountCheck check, Asker asker) {
     case AmountCheck::Ok:
         return {};
     case AmountCheck::TooLarge:
-        return u"金額が大きすぎます。1,000兆円より小さい金額を入力して下さい。"_s;
+        return too_large_message();
     case AmountCheck::NotNumber:
         break;
     }

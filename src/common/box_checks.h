@@ -27,5 +27,7 @@ QStringList category_messages(CategoryCheck check, Asker asker);
 enum class AmountCheck { Ok, NotNumber, TooLarge };
 AmountCheck check_amount(const QString& kingaku);
 QString amount_message(AmountCheck check, Asker asker = Asker::Box);
+// Every window that takes an amount refuses one of 10^15 yen or more with this.
+QString too_large_message();
 
 } // namespace kanvelo

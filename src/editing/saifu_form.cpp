@@ -1,5 +1,6 @@
 #include "editing/saifu_form.h"
 
+#include "common/date_row.h"
 #include "common/notices.h"
 #include "editing/saifu_rules.h"
 #include "ledger/calendar.h"
@@ -37,7 +38,7 @@ constexpr double kMargin = 120;
 
 } // namespace
 
-SaifuForm::SaifuForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
+SaifuForm::SaifuForm(Ledger& ledger, QWidget* parent) : EnterDialog(parent), ledger_(ledger) {
     setObjectName(u"saifu_form"_s);
     setWindowTitle(u"財布・口座間でのお金の移動"_s);
     build();
@@ -47,22 +48,14 @@ SaifuForm::SaifuForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_
 }
 
 void SaifuForm::build() {
-    auto date_part = [this](const QString& name, double left, double width, int min, int max,
-                            const QString& label, const QString& unit, QLineEdit** box,
-                            Spinner** spinner) {
-        *box = make_box(this, name);
-        (*box)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        (*box)->setAttribute(Qt::WA_InputMethodEnabled, false);
-        place_twips(*box, left, 240, width, 345);
-        *spinner = new Spinner(min, max, this);
-        (*spinner)->setObjectName(name + u"_vsc"_s);
-        (*spinner)->bind(*box);
-        place_twips(*spinner, left + width + 15, 225, 255, 375);
-        place_twips(make_label(this, label, unit, *box), left + width + 285, 270, 240, 285);
-    };
-    date_part(u"saifu_nen"_s, 240, 600, kYearMin, kYearMax, u"Label1"_s, u"年"_s, &nen_, &nen_vsc_);
-    date_part(u"saifu_tuki"_s, 1500, 390, 1, 12, u"Label2"_s, u"月"_s, &tuki_, &tuki_vsc_);
-    date_part(u"saifu_hi"_s, 2520, 390, 1, 31, u"Label3"_s, u"日"_s, &hi_, &hi_vsc_);
+    date_ = add_date_row(this, {.prefix = u"saifu"_s,
+                                .top = 240,
+                                .lefts = {240, 1500, 2520},
+                                .widths = {600, 390, 390},
+                                .labels = {u"Label1"_s, u"Label2"_s, u"Label3"_s},
+                                .label_gap = 285,
+                                .label_width = 240,
+                                .typed = true});
 
     // Each wallet row: what it names, the list, and the particle after it.
     auto wallet_row = [this](const QString& name, double top, const QString& label,
@@ -131,11 +124,11 @@ void SaifuForm::build_grid() {
 }
 
 void SaifuForm::connect_controls() {
-    for (Spinner* s : {nen_vsc_, tuki_vsc_, hi_vsc_})
+    for (Spinner* s : {date_.nen_vsc, date_.tuki_vsc, date_.hi_vsc})
         connect(s, &Spinner::value_changed, this, &SaifuForm::spinner_changed);
-    connect(nen_, &QLineEdit::textEdited, this, [this] { box_edited(DatePart::Year); });
-    connect(tuki_, &QLineEdit::textEdited, this, [this] { box_edited(DatePart::Month); });
-    connect(hi_, &QLineEdit::textEdited, this, [this] { box_edited(DatePart::Day); });
+    connect(date_.nen, &QLineEdit::textEdited, this, [this] { box_edited(DatePart::Year); });
+    connect(date_.tuki, &QLineEdit::textEdited, this, [this] { box_edited(DatePart::Month); });
+    connect(date_.hi, &QLineEdit::textEdited, this, [this] { box_edited(DatePart::Day); });
 
     connect(ok_, &QPushButton::clicked, this, &SaifuForm::ok_clicked);
     connect(end_, &QPushButton::clicked, this, &QDialog::accept);
@@ -147,9 +140,9 @@ void SaifuForm::connect_controls() {
     setTabOrder(saki_, kingaku_);
     setTabOrder(kingaku_, ok_);
     setTabOrder(ok_, end_);
-    setTabOrder(end_, nen_);
-    setTabOrder(nen_, tuki_);
-    setTabOrder(tuki_, hi_);
+    setTabOrder(end_, date_.nen);
+    setTabOrder(date_.nen, date_.tuki);
+    setTabOrder(date_.tuki, date_.hi);
 }
 
 void SaifuForm::open_window() {
@@ -162,12 +155,14 @@ void SaifuForm::open_window() {
 
     const QDate today = clock_today();
     adjusting_ = true;
-    nen_vsc_->set_value(whole_number_in(ledger_.nen, kYearMin, kYearMax).value_or(today.year()));
-    tuki_vsc_->set_value(whole_number_in(ledger_.tuki, 1, 12).value_or(today.month()));
-    hi_vsc_->set_value(today.day());
+    date_.nen_vsc->set_value(
+        whole_number_in(ledger_.nen, kYearMin, kYearMax).value_or(today.year()));
+    date_.tuki_vsc->set_value(whole_number_in(ledger_.tuki, 1, 12).value_or(today.month()));
+    date_.hi_vsc->set_value(today.day());
     // A spinner already at its value wrote nothing into its box.
     for (auto [box, spinner] :
-         {std::pair{nen_, nen_vsc_}, std::pair{tuki_, tuki_vsc_}, std::pair{hi_, hi_vsc_}})
+         {std::pair{date_.nen, date_.nen_vsc}, std::pair{date_.tuki, date_.tuki_vsc},
+          std::pair{date_.hi, date_.hi_vsc}})
         box->setText(QString::number(spinner->value()));
     adjusting_ = false;
     keep_day_in_month();
@@ -193,10 +188,12 @@ void SaifuForm::spinner_changed() {
 // A typed value moves its spinner without rewriting the box under the cursor;
 // the date as a whole is checked when the transfer is recorded.
 void SaifuForm::box_edited(DatePart part) {
-    Spinner* spinner = part == DatePart::Year    ? nen_vsc_
-                       : part == DatePart::Month ? tuki_vsc_
-                                                 : hi_vsc_;
-    QLineEdit* box = part == DatePart::Year ? nen_ : part == DatePart::Month ? tuki_ : hi_;
+    Spinner* spinner = part == DatePart::Year    ? date_.nen_vsc
+                       : part == DatePart::Month ? date_.tuki_vsc
+                                                 : date_.hi_vsc;
+    QLineEdit* box = part == DatePart::Year    ? date_.nen
+                     : part == DatePart::Month ? date_.tuki
+                                               : date_.hi;
     const auto v = whole_number_in(box->text(), spinner->minimum(), spinner->maximum());
     if (!v)
         return;
@@ -206,14 +203,15 @@ void SaifuForm::box_edited(DatePart part) {
 
 // The spinners can show 31 February; the day shown is always one the month has.
 void SaifuForm::keep_day_in_month() {
-    const int hi = day_in_month(nen_vsc_->value(), tuki_vsc_->value(), hi_vsc_->value());
-    if (hi != hi_vsc_->value())
+    const int hi =
+        day_in_month(date_.nen_vsc->value(), date_.tuki_vsc->value(), date_.hi_vsc->value());
+    if (hi != date_.hi_vsc->value())
         set_day(hi);
 }
 
 void SaifuForm::set_day(int hi) {
     adjusting_ = true;
-    hi_vsc_->set_value(hi);
+    date_.hi_vsc->set_value(hi);
     adjusting_ = false;
 }
 
@@ -222,7 +220,7 @@ void SaifuForm::set_day(int hi) {
 void SaifuForm::ok_clicked() {
     const TransferCheck r =
         check_transfer(ledger_, moto_->currentIndex(), saki_->currentIndex(), kingaku_->text(),
-                       nen_->text(), tuki_->text(), hi_->text());
+                       date_.nen->text(), date_.tuki->text(), date_.hi->text());
     if (r.limit) {
         show_genkai(this);
         return;
@@ -239,13 +237,13 @@ void SaifuForm::ok_clicked() {
             kingaku_->setFocus();
             break;
         case TransferField::Nen:
-            nen_->setFocus();
+            date_.nen->setFocus();
             break;
         case TransferField::Tuki:
-            tuki_->setFocus();
+            date_.tuki->setFocus();
             break;
         case TransferField::Hi:
-            hi_->setFocus();
+            date_.hi->setFocus();
             break;
         case TransferField::None:
             break;
@@ -255,12 +253,12 @@ void SaifuForm::ok_clicked() {
 
     // The date recorded is the date shown, day brought into the month.
     adjusting_ = true;
-    nen_vsc_->set_value(r.date.nen);
-    tuki_vsc_->set_value(r.date.tuki);
-    hi_vsc_->set_value(r.date.hi);
-    nen_->setText(QString::number(r.date.nen));
-    tuki_->setText(QString::number(r.date.tuki));
-    hi_->setText(QString::number(r.date.hi));
+    date_.nen_vsc->set_value(r.date.nen);
+    date_.tuki_vsc->set_value(r.date.tuki);
+    date_.hi_vsc->set_value(r.date.hi);
+    date_.nen->setText(QString::number(r.date.nen));
+    date_.tuki->setText(QString::number(r.date.tuki));
+    date_.hi->setText(QString::number(r.date.hi));
     adjusting_ = false;
 
     const int moto = moto_->currentIndex();
@@ -321,12 +319,6 @@ bool SaifuForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress)
         return key_filter(watched, static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
-}
-
-void SaifuForm::keyPressEvent(QKeyEvent* event) {
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "common/date_row.h"
+#include "platform/enter_dialog.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -16,7 +17,7 @@ class Spinner;
 // "財布・口座間でのお金の移動": moves money between wallets and accounts as a
 // pair of entries in the transfer category, and stays open for the next
 // transfer until 終了.
-class SaifuForm : public QDialog {
+class SaifuForm : public EnterDialog {
     Q_OBJECT
 public:
     explicit SaifuForm(Ledger& ledger, QWidget* parent = nullptr);
@@ -31,7 +32,6 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class DatePart { Year, Month, Day };
@@ -54,12 +54,7 @@ private:
     Ledger& ledger_;
     bool adjusting_ = false;
 
-    QLineEdit* nen_ = nullptr;
-    QLineEdit* tuki_ = nullptr;
-    QLineEdit* hi_ = nullptr;
-    Spinner* nen_vsc_ = nullptr;
-    Spinner* tuki_vsc_ = nullptr;
-    Spinner* hi_vsc_ = nullptr;
+    DateRow date_{};
     QComboBox* moto_ = nullptr;
     QComboBox* saki_ = nullptr;
     QLineEdit* kingaku_ = nullptr;

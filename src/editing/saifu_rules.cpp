@@ -1,5 +1,6 @@
 #include "editing/saifu_rules.h"
 
+#include "editing/teisei_rules.h"
 #include "ledger/calendar.h"
 #include "ledger/guards.h"
 #include "ledger/ledger.h"
@@ -29,12 +30,11 @@ int day_in_month(int nen, int tuki, int hi) {
 
 std::optional<TransferDate> typed_transfer_date(const QString& nen, const QString& tuki,
                                                 const QString& hi) {
-    const auto y = whole_number_in(nen, kYearMin, kYearMax);
-    const auto m = whole_number_in(tuki, 1, 12);
-    const auto d = whole_number_in(hi, 1, 31);
-    if (!y || !m || !d)
+    const DateResult r = check_date(nen, tuki, hi);
+    if (r.refused != DateField::None)
         return std::nullopt;
-    return TransferDate{*y, *m, day_in_month(*y, *m, *d)};
+    return TransferDate{r.hiduke.left(4).toInt(), r.hiduke.mid(4, 2).toInt(),
+                        r.hiduke.mid(6, 2).toInt()};
 }
 
 std::optional<double> transfer_amount(const QString& kingaku) {
@@ -72,15 +72,16 @@ TransferCheck check_transfer(const Ledger& ledger, int moto, int saki, const QSt
         r.focus = TransferField::Kingaku;
         return r;
     }
-    const std::optional<TransferDate> date = typed_transfer_date(nen, tuki, hi);
-    if (!date) {
-        r.message = u"日付を正しく入力して下さい。年は"_s + QString::number(kYearMin) + u"～"_s +
-                    QString::number(kYearMax) + u"、月は1～12、日は1～31の数字です。"_s;
-        r.focus = !whole_number_in(nen, kYearMin, kYearMax) ? TransferField::Nen
-                  : !whole_number_in(tuki, 1, 12)           ? TransferField::Tuki
-                                                            : TransferField::Hi;
+    // The same checks and messages as the correction window's date.
+    const DateResult typed = check_date(nen, tuki, hi);
+    if (typed.refused != DateField::None) {
+        r.message = typed.message;
+        r.focus = typed.refused == DateField::Nen    ? TransferField::Nen
+                  : typed.refused == DateField::Tuki ? TransferField::Tuki
+                                                     : TransferField::Hi;
         return r;
     }
+    const std::optional<TransferDate> date = typed_transfer_date(nen, tuki, hi);
     if (ledger.kensu > kSyusiLimit - 2) {
         r.limit = true;
         return r;

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace kanvelo {
 
 SakujoForm::SakujoForm(Ledger& ledger, int entry, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), entry_(entry) {
+    : EnterDialog(parent), ledger_(ledger), entry_(entry) {
     setObjectName(u"Sakujo_form"_s);
     setWindowTitle(u"収支データの削除"_s);
     setFixedSize(twips_to_px(kWidth), twips_to_px(kHeight));
@@ -77,12 +77,6 @@ void SakujoForm::sakujo() {
     ledger_.remove_entry(entry_);
     deleted_ = true;
     accept();
-}
-
-void SakujoForm::keyPressEvent(QKeyEvent* event) {
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

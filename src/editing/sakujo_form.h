@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/enter_dialog.h"
 
 namespace kanvelo {
 
 struct Ledger;
 
 // "収支データの削除": shows one entry and deletes it when the user agrees.
-class SakujoForm : public QDialog {
+class SakujoForm : public EnterDialog {
     Q_OBJECT
 public:
     // `entry` is 1..kensu; the launcher has checked it. The window deletes
@@ -18,9 +18,6 @@ public:
 
     static constexpr double kWidth = 5400;
     static constexpr double kHeight = 3660;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

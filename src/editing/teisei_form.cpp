@@ -1,6 +1,7 @@
 #include "editing/teisei_form.h"
 
 #include "common/category_list.h"
+#include "common/date_row.h"
 #include "common/entry_boxes.h"
 #include "ledger/calendar.h"
 #include "ledger/guards.h"
@@ -24,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace kanvelo {
 
 TeiseiForm::TeiseiForm(Ledger& ledger, int entry, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), teisei_no_(entry) {
+    : EnterDialog(parent), ledger_(ledger), teisei_no_(entry) {
     setObjectName(u"Teisei_form"_s);
     setWindowTitle(u"収支データの訂正"_s);
     setFixedSize(twips_to_px(kWidth), twips_to_px(kHeight));
@@ -60,9 +61,9 @@ void TeiseiForm::build() {
     ok_ = make_button(this, u"Teisei_OK"_s, u"ＯＫ"_s);
     place_twips(ok_, 2640, 3420, 3555, 435);
 
-    setTabOrder(nen_, tuki_);
-    setTabOrder(tuki_, hi_);
-    setTabOrder(hi_, list_);
+    setTabOrder(date_.nen, date_.tuki);
+    setTabOrder(date_.tuki, date_.hi);
+    setTabOrder(date_.hi, list_);
     setTabOrder(list_, boxes_->number);
     setTabOrder(boxes_->number, boxes_->kingaku);
     setTabOrder(boxes_->kingaku, boxes_->tekiyo);
@@ -73,26 +74,14 @@ void TeiseiForm::build() {
 }
 
 void TeiseiForm::build_date() {
-    // Each date part: its box, the spinner beside it that writes into the box,
-    // and the unit label.
-    auto date_part = [this](const QString& name, double left, double width, int min, int max,
-                            const QString& label, const QString& unit, QLineEdit** box,
-                            Spinner** spinner) {
-        *box = make_box(this, name);
-        (*box)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // Half-width digits only, as in the number and amount boxes.
-        (*box)->setAttribute(Qt::WA_InputMethodEnabled, false);
-        place_twips(*box, left, 120, width, 345);
-        *spinner = new Spinner(min, max, this);
-        (*spinner)->setObjectName(name + u"_vsc"_s);
-        (*spinner)->bind(*box);
-        place_twips(*spinner, left + width + 15, 105, 255, 375);
-        place_twips(make_label(this, label, unit, *box), left + width + 300, 150, 285, 285);
-    };
-    date_part(u"teisei_nen"_s, 120, 660, kYearMin, kYearMax, u"Label1"_s, u"年"_s, &nen_,
-              &nen_vsc_);
-    date_part(u"teisei_tuki"_s, 1470, 420, 1, 12, u"Label2"_s, u"月"_s, &tuki_, &tuki_vsc_);
-    date_part(u"teisei_hi"_s, 2580, 420, 1, 31, u"Label3"_s, u"日"_s, &hi_, &hi_vsc_);
+    date_ = add_date_row(this, {.prefix = u"teisei"_s,
+                                .top = 120,
+                                .lefts = {120, 1470, 2580},
+                                .widths = {660, 420, 420},
+                                .labels = {u"Label1"_s, u"Label2"_s, u"Label3"_s},
+                                .label_gap = 300,
+                                .label_width = 285,
+                                .typed = true});
 }
 
 void TeiseiForm::connect_controls() {
@@ -111,7 +100,7 @@ void TeiseiForm::connect_controls() {
 
 void TeiseiForm::fill_category_list() {
     for (int c = 0; c < kHimokuCount; ++c)
-        list_->addItem(teisei_list_item(ledger_, c));
+        list_->addItem(category_list_item(ledger_, c));
 }
 
 // The box shows the date part as stored; the spinner starts from it without
@@ -126,9 +115,9 @@ void TeiseiForm::set_date_part(QLineEdit* box, Spinner* spinner, const QString& 
 
 void TeiseiForm::load_entry() {
     const SyusiRec& e = ledger_.syusi[teisei_no_];
-    set_date_part(nen_, nen_vsc_, e.hiduke.left(4));
-    set_date_part(tuki_, tuki_vsc_, e.hiduke.mid(4, 2));
-    set_date_part(hi_, hi_vsc_, e.hiduke.mid(6, 2));
+    set_date_part(date_.nen, date_.nen_vsc, e.hiduke.left(4));
+    set_date_part(date_.tuki, date_.tuki_vsc, e.hiduke.mid(4, 2));
+    set_date_part(date_.hi, date_.hi_vsc, e.hiduke.mid(6, 2));
     boxes_->number->setText(e.himoku_no);
     const int c = ledger_.category_index(e.himoku_no);
     boxes_->name->setText(c >= 0 ? ledger_.himoku[c].name : QString());
@@ -160,12 +149,12 @@ bool TeiseiForm::at_end(Step step) {
 bool TeiseiForm::write_back() {
     if (!boxes_->number_ok(Asker::Button) || !boxes_->kingaku_ok(Asker::Button))
         return false;
-    const DateResult date = check_date(nen_->text(), tuki_->text(), hi_->text());
+    const DateResult date = check_date(date_.nen->text(), date_.tuki->text(), date_.hi->text());
     if (date.refused != DateField::None) {
         warn(date.message);
-        (date.refused == DateField::Nen    ? nen_
-         : date.refused == DateField::Tuki ? tuki_
-                                           : hi_)
+        (date.refused == DateField::Nen    ? date_.nen
+         : date.refused == DateField::Tuki ? date_.tuki
+                                           : date_.hi)
             ->setFocus();
         return false;
     }
@@ -194,17 +183,6 @@ void TeiseiForm::finish(Step step) {
         break;
     }
     load_entry();
-}
-
-// ---- keys
-
-void TeiseiForm::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the focused button only: no button is the default, so that
-    // Enter in a box never writes back by surprise.
-    if (press_focused_button(this, event))
-        return;
-    // Esc, like the close box, closes without writing back.
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/date_row.h"
 #include "editing/teisei_rules.h"
-
-#include <QDialog>
+#include "platform/enter_dialog.h"
 
 class QLineEdit;
 class QListWidget;
@@ -17,7 +17,7 @@ class EntryBoxes;
 // "収支データの訂正": changes one entry of the open month, and steps to the
 // previous or next entry, writing back the entry shown before each step.
 // Closing by the close box or Esc writes nothing back.
-class TeiseiForm : public QDialog {
+class TeiseiForm : public EnterDialog {
     Q_OBJECT
 public:
     // `entry` is 1..kensu; the launcher has checked it.
@@ -33,9 +33,6 @@ Q_SIGNALS:
     // Entry `entry` was written back to the ledger, which has brought every
     // derived value up to date; the main window shows it.
     void written(int entry);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class Step { None, Previous, Next };
@@ -56,12 +53,7 @@ private:
     Ledger& ledger_;
     int teisei_no_ = 0;
 
-    QLineEdit* nen_ = nullptr;
-    QLineEdit* tuki_ = nullptr;
-    QLineEdit* hi_ = nullptr;
-    Spinner* nen_vsc_ = nullptr;
-    Spinner* tuki_vsc_ = nullptr;
-    Spinner* hi_vsc_ = nullptr;
+    DateRow date_{};
     QListWidget* list_ = nullptr;
     EntryBoxes* boxes_ = nullptr;
     QPushButton* ok_ = nullptr;

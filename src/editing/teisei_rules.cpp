@@ -41,11 +41,6 @@ QString sakujo_row_message(RowHolds holds) {
     return {};
 }
 
-QString teisei_list_item(const Ledger& ledger, int slot) {
-    return u' ' + QString::number(slot + 1).rightJustified(2, u' ') + u"   "_s +
-           ledger.himoku[slot].name;
-}
-
 DateResult check_date(const QString& nen, const QString& tuki, const QString& hi) {
     const auto year = whole_number_in(nen, kYearMin, kYearMax);
     if (!year)

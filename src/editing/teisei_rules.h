@@ -25,10 +25,6 @@ RowHolds row_holds(int row, int kensu);
 QString teisei_row_message(RowHolds holds);
 QString sakujo_row_message(RowHolds holds);
 
-// " 5   日用雑貨": a blank, the number right-aligned in two characters, three
-// blanks, the name, which therefore starts at character 7.
-QString teisei_list_item(const Ledger& ledger, int slot);
-
 // The three date boxes as a stored date. A year the program can open and a
 // month 1..12 are required; a day past the end of the month becomes the
 // month's last day, as the entry window's spinners bring it there.

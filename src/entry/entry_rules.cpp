@@ -25,11 +25,6 @@ QList<int> category_list_slots(const Ledger& ledger, bool income) {
     return slots;
 }
 
-QStringList category_messages(CategoryCheck check, CategoryAsker asker) {
-    return category_messages(check,
-                             asker == CategoryAsker::NumberBox ? Asker::Box : Asker::FocusCheck);
-}
-
 EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const QString& kingaku,
                              const QString& saifu_text) {
     if (number.isEmpty())
@@ -38,8 +33,7 @@ EntryCheckResult check_entry(const Ledger& ledger, const QString& number, const 
         return {{u"金額を入れて下さい。"_s}, EntryField::Kingaku, false};
     const CategoryResult category = check_category(number);
     if (category.check != CategoryCheck::Ok)
-        return {category_messages(category.check, CategoryAsker::NumberBox), EntryField::Number,
-                false};
+        return {category_messages(category.check, Asker::Box), EntryField::Number, false};
     if (const AmountCheck amount = check_amount(kingaku); amount != AmountCheck::Ok)
         return {{amount_message(amount)}, EntryField::Kingaku, false};
     bool wallet_found = false;

@@ -18,11 +18,6 @@ struct SyusiRec;
 // 0..28, so the transfer category is never offered.
 QList<int> category_list_slots(const Ledger& ledger, bool income);
 
-// The entry window's two askers of a category number (common/box_checks.h):
-// the number box itself and the checks on entering the amount or description box.
-enum class CategoryAsker { NumberBox, FocusCheck };
-QStringList category_messages(CategoryCheck check, CategoryAsker asker);
-
 // Which box a refused entry sends the user back to.
 enum class EntryField { None, Number, Kingaku, Saifu };
 

@@ -1,6 +1,7 @@
 #include "entry/kinyu_form.h"
 
 #include "common/category_list.h"
+#include "common/date_row.h"
 #include "common/entry_boxes.h"
 #include "common/kurikosi.h"
 #include "common/notices.h"
@@ -43,7 +44,7 @@ int box_number(const QLineEdit* box) {
 } // namespace
 
 KinyuForm::KinyuForm(Ledger& ledger, int proposed_row, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), diary_(ledger) {
+    : EnterDialog(parent), ledger_(ledger), diary_(ledger) {
     setObjectName(u"Kinyu_form"_s);
     setWindowTitle(u"収支の記入"_s);
     build();
@@ -62,31 +63,18 @@ void KinyuForm::build() {
     use_category_list_font(list_);
     place_twips(list_, 60, 600, 2415, 4380);
 
-    // Each date part: its box, the spinner beside it and the unit label.
-    auto date_part = [this](const QString& name, double left, double width, int min, int max,
-                            const QString& label, const QString& unit, QLineEdit** box,
-                            Spinner** spinner) {
-        *box = make_box(this, name);
-        place_twips(*box, left, 600, width, 345);
-        *spinner = new Spinner(min, max, this);
-        (*spinner)->setObjectName(name + u"_vsc"_s);
-        place_twips(*spinner, left + width + 15, 585, 255, 375);
-        place_twips(make_label(this, label, unit, *box), left + width + 285, 630, 240, 285);
-    };
-    date_part(u"kinyu_nen"_s, 2580, 600, kYearMin, kYearMax, u"Label5"_s, u"年"_s, &nen_,
-              &nen_vsc_);
-    date_part(u"kinyu_tuki"_s, 3750, 390, 1, 12, u"Label6"_s, u"月"_s, &tuki_, &tuki_vsc_);
-    date_part(u"kinyu_hi"_s, 4710, 390, 1, 31, u"Label1"_s, u"日"_s, &hi_, &hi_vsc_);
+    // The spinners set the date; typed dates would bypass the diary handling.
+    date_ = add_date_row(this, {.prefix = u"kinyu"_s,
+                                .top = 600,
+                                .lefts = {2580, 3750, 4710},
+                                .widths = {600, 390, 390},
+                                .labels = {u"Label5"_s, u"Label6"_s, u"Label1"_s},
+                                .label_gap = 285,
+                                .label_width = 240,
+                                .typed = false});
 
     youbi_ = make_label(this, u"youbi"_s, QString());
     place_twips(youbi_, 5700, 630, 420, 285);
-
-    // The spinners set the date; typed dates would bypass the diary handling.
-    for (QLineEdit* box : {nen_, tuki_, hi_}) {
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
 
     syunyu_ = new QRadioButton(u"収入"_s, this);
     syunyu_->setObjectName(u"Kinyu_Syunyu"_s);
@@ -134,11 +122,11 @@ void KinyuForm::build_calculator() {
 }
 
 void KinyuForm::connect_controls() {
-    connect(hi_vsc_, &Spinner::value_changed, this,
+    connect(date_.hi_vsc, &Spinner::value_changed, this,
             [this](int v) { date_changed(DatePart::Day, v); });
-    connect(tuki_vsc_, &Spinner::value_changed, this,
+    connect(date_.tuki_vsc, &Spinner::value_changed, this,
             [this](int v) { date_changed(DatePart::Month, v); });
-    connect(nen_vsc_, &Spinner::value_changed, this,
+    connect(date_.nen_vsc, &Spinner::value_changed, this,
             [this](int v) { date_changed(DatePart::Year, v); });
 
     connect(sisyutu_, &QRadioButton::toggled, this, [this](bool on) {
@@ -192,15 +180,15 @@ void KinyuForm::open_window(int proposed_row) {
     const QDate today = clock_today();
     const int open_year = diary_.open_year();
     loading_ = true;
-    hi_->setText(QString::number(today.day()));
-    tuki_->setText(QString::number(whole_number_in(ledger_.tuki, 1, 12).value_or(1)));
-    nen_->setText(QString::number(open_year));
+    date_.hi->setText(QString::number(today.day()));
+    date_.tuki->setText(QString::number(whole_number_in(ledger_.tuki, 1, 12).value_or(1)));
+    date_.nen->setText(QString::number(open_year));
     // Day first, then month, then year: each day is tried against the month
     // shown at that moment, as the spinners were always set.
     set_spinner(DatePart::Day,
                 ledger_.session.last_hi != 0 ? ledger_.session.last_hi : today.day());
-    set_spinner(DatePart::Month,
-                ledger_.session.last_tuki != 0 ? ledger_.session.last_tuki : box_number(tuki_));
+    set_spinner(DatePart::Month, ledger_.session.last_tuki != 0 ? ledger_.session.last_tuki
+                                                                : box_number(date_.tuki));
     set_spinner(DatePart::Year,
                 ledger_.session.last_nen != 0 ? ledger_.session.last_nen : open_year);
     loading_ = false;
@@ -228,31 +216,31 @@ double KinyuForm::form_height_twips() const {
 // ---- the date
 
 EntryDate KinyuForm::shown_date() const {
-    return {box_number(nen_), box_number(tuki_), box_number(hi_)};
+    return {box_number(date_.nen), box_number(date_.tuki), box_number(date_.hi)};
 }
 
 Spinner* KinyuForm::spinner(DatePart part) const {
     switch (part) {
     case DatePart::Year:
-        return nen_vsc_;
+        return date_.nen_vsc;
     case DatePart::Month:
-        return tuki_vsc_;
+        return date_.tuki_vsc;
     case DatePart::Day:
         break;
     }
-    return hi_vsc_;
+    return date_.hi_vsc;
 }
 
 QLineEdit* KinyuForm::date_box(DatePart part) const {
     switch (part) {
     case DatePart::Year:
-        return nen_;
+        return date_.nen;
     case DatePart::Month:
-        return tuki_;
+        return date_.tuki;
     case DatePart::Day:
         break;
     }
-    return hi_;
+    return date_.hi;
 }
 
 // Sets a spinner from code and runs its change handling once, also when the
@@ -272,8 +260,8 @@ void KinyuForm::date_changed(DatePart part, int value) {
         store_note();
         if (part == DatePart::Year && value != diary_.year() && !switch_diary_year(value)) {
             // The notes could not be written: stay in the year they belong to.
-            const QSignalBlocker block(nen_vsc_);
-            nen_vsc_->set_value(old.nen);
+            const QSignalBlocker block(date_.nen_vsc);
+            date_.nen_vsc->set_value(old.nen);
             return;
         }
     }
@@ -498,9 +486,7 @@ void KinyuForm::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
+    EnterDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

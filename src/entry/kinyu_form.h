@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/date_row.h"
 #include "entry/diary_year.h"
 #include "entry/entry_rules.h"
-
-#include <QDialog>
+#include "platform/enter_dialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -31,7 +31,7 @@ enum class KinyuDecision {
 // main window's entry loop opens it again after 次を記入. The window also edits
 // the diary note of the shown date and carries the calculator in a lower band
 // that the window's height cuts off or shows.
-class KinyuForm : public QDialog {
+class KinyuForm : public EnterDialog {
     Q_OBJECT
 public:
     // `proposed_row` is the category grid's row whose category the window
@@ -107,12 +107,7 @@ private:
     int listed_count_ = 0;
 
     QLineEdit* text1_ = nullptr;
-    QLineEdit* nen_ = nullptr;
-    QLineEdit* tuki_ = nullptr;
-    QLineEdit* hi_ = nullptr;
-    Spinner* nen_vsc_ = nullptr;
-    Spinner* tuki_vsc_ = nullptr;
-    Spinner* hi_vsc_ = nullptr;
+    DateRow date_{};
     QLabel* youbi_ = nullptr;
     QListWidget* list_ = nullptr;
     QRadioButton* syunyu_ = nullptr;

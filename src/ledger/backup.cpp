@@ -89,9 +89,42 @@ int copy_number(const QString& entry, const QString& name) {
     return n >= 2 ? n : 0;
 }
 
+// A name this program gives a copy: a kept file's own name, or "<name>.n".
+bool is_copy_name(const QString& entry) {
+    const auto is_own = [](const QString& name) {
+        return is_kept_name(name) || name == kAssetListFile;
+    };
+    if (is_own(entry))
+        return true;
+    const qsizetype dot = entry.lastIndexOf(u'.');
+    return dot > 0 && is_own(entry.left(dot)) && copy_number(entry, entry.left(dot)) >= 2;
+}
+
+// Empties one day folder of the copies in it, then removes the folder if
+// nothing else is left. Links are never followed: a linked day folder, or a
+// link or anything else the program did not write, stays where it is.
+void remove_day(const QString& folder) {
+    if (QFileInfo(folder).isSymLink())
+        return;
+    const QDir dir(folder);
+    for (const QFileInfo& f :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (!f.isSymLink() && f.isFile() && is_copy_name(f.fileName()))
+            QFile::remove(f.filePath());
+    }
+    dir.rmdir(folder);
+}
+
 // Removes the oldest days beyond kBackupDays; today's, just written, stays.
+// Only real day folders count: a linked one is not the program's and is
+// neither counted nor touched, nor is anything when backup/ itself is a link,
+// since everything in it then lies outside the data folder.
 void prune(const QString& data_folder, const QDate& today) {
-    const QStringList days = backup_days(data_folder);
+    const QString root = data_folder + kBackupFolder;
+    if (QFileInfo(root).isSymLink())
+        return;
+    QStringList days = backup_days(data_folder);
+    days.removeIf([&](const QString& d) { return QFileInfo(root + u'/' + d).isSymLink(); });
     const QString keep = today.toString(kDayPattern);
     qsizetype excess = days.size() - kBackupDays;
     for (const QString& day : days) {
@@ -99,7 +132,7 @@ void prune(const QString& data_folder, const QDate& today) {
             break;
         if (day == keep)
             continue;
-        QDir(data_folder + kBackupFolder + u'/' + day).removeRecursively();
+        remove_day(root + u'/' + day);
         --excess;
     }
 }

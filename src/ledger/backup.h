@@ -14,7 +14,9 @@
 // the file as it stands is copied to <data folder>/backup/yyyy-MM-dd/ under
 // its own name, unless that day's folder already holds it: the day's copy is
 // the file as it was before the day's first save. Days beyond the newest
-// kBackupDays are removed, oldest first, after a new copy is written.
+// kBackupDays are removed, oldest first, after a new copy is written: only
+// the copies in them and then the emptied folder. Links are never followed;
+// a linked day folder, or a linked backup/ folder, is left as it is.
 //
 // write_file_bytes (line_file.h) makes the copy, so every saver is covered.
 // A copy that cannot be made never stops the save; the reporter hears of the

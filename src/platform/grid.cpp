@@ -3,9 +3,11 @@
 #include "ledger/values.h"
 #include "platform/geometry.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -242,6 +244,14 @@ int Grid::row() const {
 
 int Grid::col() const {
     return std::max(0, currentColumn());
+}
+
+void Grid::scroll_to_current() {
+    executeDelayedItemsLayout();
+    QCoreApplication::sendPostedEvents(this);
+    scrollTo(currentIndex());
+    // A window still being shown or resized settles later still.
+    QTimer::singleShot(0, this, [this] { scrollTo(currentIndex()); });
 }
 
 void Grid::set_row(int row) {

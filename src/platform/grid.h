@@ -51,6 +51,10 @@ public:
     // Move the current cell; a fixed row or column, or one out of range, is ignored.
     void set_row(int row);
     void set_col(int col);
+    // Brings the current cell wholly into view once the layout has settled:
+    // after rows or columns change, the scroll bars come and go in a queued
+    // call, and a bar that appears later would cover a row scrolled to now.
+    void scroll_to_current();
 
 Q_SIGNALS:
     // A click or double click on a cell below the header (a fixed-column cell

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-Fileout2Form::Fileout2Form(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
+Fileout2Form::Fileout2Form(Ledger& ledger, QWidget* parent) : EnterDialog(parent), ledger_(ledger) {
     setObjectName(u"fileout2_form"_s);
     setWindowTitle(u"収支内容のファイル出力"_s);
 
@@ -47,11 +47,6 @@ void Fileout2Form::export_clicked() {
                  ledger_.app_path + u"~"_s + ledger_.nen + ledger_.tuki +
                      u".TABファイルを出力しました。"_s);
     accept();
-}
-
-void Fileout2Form::keyPressEvent(QKeyEvent* event) {
-    if (!press_focused_button(this, event))
-        QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

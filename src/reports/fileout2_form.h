@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/enter_dialog.h"
 
 namespace kanvelo {
 
@@ -8,16 +8,13 @@ struct Ledger;
 
 // "収支内容のファイル出力": the open month's entries, from memory, to the
 // tab-separated ~yyyymm.tab in the data folder.
-class Fileout2Form : public QDialog {
+class Fileout2Form : public EnterDialog {
     Q_OBJECT
 public:
     explicit Fileout2Form(Ledger& ledger, QWidget* parent = nullptr);
 
     // 出力: writes the file; closes only when it was written.
     void export_clicked();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Ledger& ledger_;

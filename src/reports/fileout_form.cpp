@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-FileoutForm::FileoutForm(Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
+FileoutForm::FileoutForm(Ledger& ledger, QWidget* parent) : EnterDialog(parent), ledger_(ledger) {
     setObjectName(u"fileout_form"_s);
     setWindowTitle(u"費目集計のファイル出力"_s);
     build();
@@ -117,11 +117,6 @@ void FileoutForm::export_clicked() {
     }
     fileout_done(this, ledger_, ledger_.app_path + u"TOTAL.CSVファイルを出力しました。"_s);
     accept();
-}
-
-void FileoutForm::keyPressEvent(QKeyEvent* event) {
-    if (!press_focused_button(this, event))
-        QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/enter_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +12,7 @@ class Spinner;
 
 // "費目集計のファイル出力": the category totals of a span of months, read
 // from their month files, to TOTAL.CSV in the data folder.
-class FileoutForm : public QDialog {
+class FileoutForm : public EnterDialog {
     Q_OBJECT
 public:
     explicit FileoutForm(Ledger& ledger, QWidget* parent = nullptr);
@@ -20,9 +20,6 @@ public:
     // 出力: checks the period, reads the months and writes the file; closes
     // only when the file was written.
     void export_clicked();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

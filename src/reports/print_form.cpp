@@ -31,7 +31,7 @@ constexpr double kSecondLeft = 2760;
 } // namespace
 
 PrintForm::PrintForm(const Ledger& ledger, const Grid& grid, Kind kind, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), grid_(grid), kind_(std::move(kind)) {
+    : EnterDialog(parent), ledger_(ledger), grid_(grid), kind_(std::move(kind)) {
     setObjectName(kind_.name + u"_form"_s);
     setWindowTitle(kind_.caption);
     build();
@@ -139,13 +139,6 @@ void PrintForm::pdf_clicked() {
         return;
     }
     accept();
-}
-
-void PrintForm::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the button that has the focus, never a default one.
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "platform/enter_dialog.h"
 #include "reports/print_layout.h"
-
-#include <QDialog>
 
 class QCheckBox;
 class QPagedPaintDevice;
@@ -16,7 +15,7 @@ class Grid;
 // The confirmation window both statements share: "プリンターの準備は宜しいですか？",
 // 罫線印刷, and OK (the default printer), プレビュー, PDF保存, やっぱりダメ！.
 // The statement's texts are taken from the main window's grid as shown.
-class PrintForm : public QDialog {
+class PrintForm : public EnterDialog {
     Q_OBJECT
 public:
     // OK: prints on the default printer and closes. Without a printer it
@@ -45,8 +44,6 @@ protected:
         int rows;    // grid rows printed below the header
     };
     PrintForm(const Ledger& ledger, const Grid& grid, Kind kind, QWidget* parent);
-
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

@@ -9,6 +9,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -58,13 +59,32 @@ Sheet himoku_sheet() {
 }
 
 QFont statement_font() {
-    // Fixed-width, so that fields padded with blanks line up.
+    // Fixed-width, so that fields padded with blanks line up. IPAGothic
+    // first: a PDF's text layer maps each glyph back to the lowest code
+    // point the font gives it, and the Noto CJK fonts give the glyphs of
+    // 支, 月, 日, ・ and others to the Kangxi radicals and U+2027 as well, so
+    // copied or searched text would come out as those.
     QFont f;
-    f.setFamilies({u"Noto Sans Mono CJK JP"_s, u"IPAGothic"_s, u"VL Gothic"_s, u"TakaoGothic"_s,
+    f.setFamilies({u"IPAGothic"_s, u"Noto Sans Mono CJK JP"_s, u"VL Gothic"_s, u"TakaoGothic"_s,
                    u"monospace"_s});
     f.setStyleHint(QFont::TypeWriter);
     f.setPointSizeF(kPointSize);
     return f;
+}
+
+// The lines a page has for rows once the head and the footer have theirs.
+int room_for_rows(int lines_per_page) {
+    return std::max(1, lines_per_page - kHeadLines - kFooterLines);
+}
+
+// One row's cells, each as the lines it takes in its column.
+using RowLines = QList<QStringList>;
+
+int height_of(const RowLines& row) {
+    qsizetype lines = 1;
+    for (const QStringList& cell : row)
+        lines = std::max(lines, cell.size());
+    return int(lines);
 }
 
 // One print job on one device: cell sizes in device pixels and the pen.
@@ -80,8 +100,17 @@ public:
         measure();
         // Half a point, whatever the device's resolution.
         painter_.setPen(QPen(Qt::black, device_.logicalDpiY() / 144.0));
-        const PagePlan plan =
-            plan_pages(int(data_.rows.size()), int(std::floor(device_.height() / lh_)));
+        QList<RowLines> rows;
+        QList<int> heights;
+        for (const QStringList& cells : data_.rows) {
+            rows.append(fitted(cells));
+            heights.append(height_of(rows.last()));
+        }
+        const int lines_per_page = int(std::floor(device_.height() / lh_));
+        const PagePlan plan = plan_pages(heights, lines_per_page);
+        // A row taller than a whole page is cut at the page's foot.
+        for (int& h : heights)
+            h = std::min(h, room_for_rows(lines_per_page));
         for (int p = 0; p < plan.pages(); ++p) {
             if (p > 0 && !device_.newPage()) {
                 painter_.end();
@@ -91,10 +120,13 @@ public:
             const int first = plan.first_row.at(p);
             const int last =
                 p + 1 < plan.pages() ? plan.first_row.at(p + 1) : int(data_.rows.size());
-            for (int r = first; r < last; ++r)
-                row(kHeadLines + r - first, data_.rows.at(r));
+            int line = kHeadLines;
+            for (int r = first; r < last; ++r) {
+                row(line, rows.at(r), heights.at(r));
+                line += heights.at(r);
+            }
             if (p == plan.footer_page)
-                footer(kHeadLines + (last - first) + 1);
+                footer(line + 1);
         }
         return painter_.end() ? plan.pages() : 0;
     }
@@ -103,25 +135,63 @@ private:
     void measure() {
         cell_w_ = device_.logicalDpiX() / 12.0;
         cell_h_ = device_.logicalDpiY() / 6.0;
-        const QFontMetricsF fm(painter_.font(), &device_);
-        ascent_ = fm.ascent();
-        // The line height is that of "あ"; a font that reports none still
-        // advances by one cell.
-        lh_ = fm.boundingRect(u"あ"_s).height() > 0 ? fm.height() : cell_h_;
+        metrics_.emplace(painter_.font(), &device_);
+        const QFontMetricsF& fm = *metrics_;
+        // The line height is that of "あ", but never less than a cell: a font
+        // with no leading would set its lines on the rules. A font that
+        // reports no height advances by one cell.
+        lh_ = fm.boundingRect(u"あ"_s).height() > 0 ? std::max(fm.height(), cell_h_) : cell_h_;
         if (!(lh_ > 0))
             lh_ = 1;
+        // Text sits in the middle of its line.
+        ascent_ = (lh_ - fm.height()) / 2 + fm.ascent();
         // The rows' last column starts at 40: the box must hold it.
         right_edge_ = std::max(std::floor(device_.width() / cell_w_) - kRightEdgeGap, 41.0);
     }
 
     double rule_x(double x) const { return x == kToRightEdge ? right_edge_ : x; }
 
+    double advance(const QString& s) const { return metrics_->horizontalAdvance(s); }
+
+    // A column runs from where its rows start to the next rule right of it.
+    double column_width(const Column& col) const {
+        double end = right_edge_;
+        for (double x : sheet_.rules)
+            if (rule_x(x) > col.row_x) {
+                end = rule_x(x);
+                break;
+            }
+        return (end - col.row_x) * cell_w_;
+    }
+
+    RowLines fitted(const QStringList& cells) const {
+        const Advance width_of = [this](const QString& s) { return advance(s); };
+        RowLines row;
+        for (int c = 0; c < sheet_.columns.size() && c < cells.size(); ++c) {
+            const Column& col = sheet_.columns.at(c);
+            row.append(fit_field(cells.at(c), col.row_width, column_width(col), width_of));
+        }
+        return row;
+    }
+
+    // A text outside the columns (title, header, totals): nothing may run
+    // past the printable area, so a long one is cut with "…".
     void text(double x_cells, int line, const QString& s) {
         const double x = (x_cells + kTextInset) * cell_w_;
-        // Nothing may run past the printable area: a long text is cut with "…".
-        const QFontMetricsF fm(painter_.font(), &device_);
-        const QString shown = fm.elidedText(s, Qt::ElideRight, device_.width() - x);
+        const QString shown = metrics_->elidedText(s, Qt::ElideRight, device_.width() - x);
         painter_.drawText(QPointF(x, line * lh_ + ascent_), shown);
+    }
+
+    // A column's lines, one under the other, a little right of the rule
+    // unless the widest fills the column and needs that room.
+    void cell_text(const Column& col, int line, const QStringList& lines, int height) {
+        double widest = 0;
+        for (const QString& s : lines)
+            widest = std::max(widest, advance(s));
+        const double room = column_width(col) - widest;
+        const double x = col.row_x * cell_w_ + std::clamp(room, 0.0, kTextInset * cell_w_);
+        for (int i = 0; i < lines.size() && i < height; ++i)
+            painter_.drawText(QPointF(x, (line + i) * lh_ + ascent_), lines.at(i));
     }
 
     void hline(int line) {
@@ -130,12 +200,12 @@ private:
                           QPointF(rule_x(sheet_.rules.last()) * cell_w_, y));
     }
 
-    // The box of one line: its verticals and the line under it.
-    void ruled_box(int line) {
+    // The box of `lines` lines from `line`: its verticals and the line under it.
+    void ruled_box(int line, int lines = 1) {
         for (double x : sheet_.rules)
             painter_.drawLine(QPointF(rule_x(x) * cell_w_, line * lh_),
-                              QPointF(rule_x(x) * cell_w_, (line + 1) * lh_));
-        hline(line + 1);
+                              QPointF(rule_x(x) * cell_w_, (line + lines) * lh_));
+        hline(line + lines);
     }
 
     void head() {
@@ -150,13 +220,11 @@ private:
             ruled_box(2);
     }
 
-    void row(int line, const QStringList& cells) {
-        for (int c = 0; c < sheet_.columns.size() && c < cells.size(); ++c) {
-            const Column& col = sheet_.columns.at(c);
-            text(col.row_x, line, right_aligned(cells.at(c), col.row_width));
-        }
+    void row(int line, const RowLines& cells, int height) {
+        for (int c = 0; c < cells.size(); ++c)
+            cell_text(sheet_.columns.at(c), line, cells.at(c), height);
         if (data_.ruled)
-            ruled_box(line);
+            ruled_box(line, height);
     }
 
     void footer(int line) {
@@ -169,6 +237,7 @@ private:
     const Sheet& sheet_;
     const StatementData& data_;
     QPainter painter_;
+    std::optional<QFontMetricsF> metrics_;
     double cell_w_ = 1;
     double cell_h_ = 1;
     double lh_ = 1;
@@ -197,18 +266,54 @@ QString right_aligned(const QString& text, int width) {
     return width > 0 ? text.rightJustified(width, u' ') : text;
 }
 
-PagePlan plan_pages(int rows, int lines_per_page) {
+QStringList wrap_text(const QString& text, double width, const Advance& advance) {
+    if (advance(text) <= width)
+        return {text};
+    QStringList lines;
+    QString line;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString ch = text.mid(i, n);
+        if (!line.isEmpty() && advance(line + ch) > width) {
+            lines.append(line);
+            line.clear();
+        }
+        line += ch;
+        i += n;
+    }
+    lines.append(line);
+    return lines;
+}
+
+QStringList fit_field(const QString& text, int field_width, double width, const Advance& advance) {
+    QString padded = right_aligned(text, field_width);
+    qsizetype blanks = padded.size() - text.size();
+    while (blanks > 0 && advance(padded) > width) {
+        padded.remove(0, 1);
+        --blanks;
+    }
+    return wrap_text(padded, width, advance);
+}
+
+PagePlan plan_pages(const QList<int>& row_lines, int lines_per_page) {
     PagePlan plan;
     // Room for the footer is kept on every page, so that a page full of rows
     // still ends the statement.
-    plan.rows_per_page = std::max(1, lines_per_page - kHeadLines - kFooterLines);
-    for (int first = 0; first < rows || first == 0; first += plan.rows_per_page)
-        plan.first_row.append(first);
-    const int on_last = rows - plan.first_row.last();
+    const int room = room_for_rows(lines_per_page);
+    plan.first_row.append(0);
+    int used = 0;
+    for (int r = 0; r < row_lines.size(); ++r) {
+        const int lines = std::clamp(row_lines.at(r), 1, room);
+        if (used > 0 && used + lines > room) {
+            plan.first_row.append(r);
+            used = 0;
+        }
+        used += lines;
+    }
     plan.footer_page = plan.pages() - 1;
     // Only a page too low for the head, one row and the footer gets here.
-    if (kHeadLines + on_last + kFooterLines > lines_per_page && on_last > 0) {
-        plan.first_row.append(rows);
+    if (used > 0 && kHeadLines + used + kFooterLines > lines_per_page) {
+        plan.first_row.append(int(row_lines.size()));
         plan.footer_page = plan.pages() - 1;
     }
     return plan;

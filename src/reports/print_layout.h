@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QPagedPaintDevice;
 
@@ -41,15 +42,29 @@ QStringList footer_texts(double syunyu_goukei, double sisyutu_goukei);
 // Text right-aligned in a field of `width` characters; longer text whole.
 QString right_aligned(const QString& text, int width);
 
+// How wide a text is, in whatever unit the width it is fitted to has.
+using Advance = std::function<double(const QString&)>;
+
+// The lines a text takes in a column `width` wide: the text itself when it
+// fits, else broken between characters (Japanese has no spaces to break at)
+// so that every line but a lone too-wide character fits.
+QStringList wrap_text(const QString& text, double width, const Advance& advance);
+
+// A field right-aligned in `field_width` characters and fitted to a column
+// `width` wide: blanks of the padding that do not fit are dropped, so the
+// text ends at the column's edge; a text too wide even so is wrapped.
+QStringList fit_field(const QString& text, int field_width, double width, const Advance& advance);
+
 // Which rows go on which page. Every page starts with the title, a blank line
 // and the header (three lines); the footer needs a blank line and its own.
 struct PagePlan {
-    int rows_per_page = 1;
     QList<int> first_row; // index of the first row on each page
     int footer_page = 0;  // the page that carries the footer
     int pages() const { return int(first_row.size()); }
 };
-// `lines_per_page` is what the printable height holds at one line height.
-PagePlan plan_pages(int rows, int lines_per_page);
+// `row_lines` holds the height of each row in lines (a wrapped row takes
+// more than one); `lines_per_page` is what the printable height holds. A row
+// taller than a page's room for rows gets a page of its own.
+PagePlan plan_pages(const QList<int>& row_lines, int lines_per_page);
 
 } // namespace kanvelo

@@ -18,7 +18,8 @@ using namespace Qt::StringLiterals;
 
 namespace kanvelo {
 
-KensakuForm::KensakuForm(const Ledger& ledger, QWidget* parent) : QDialog(parent), ledger_(ledger) {
+KensakuForm::KensakuForm(const Ledger& ledger, QWidget* parent)
+    : EnterDialog(parent), ledger_(ledger) {
     setObjectName(u"Kensaku_form"_s);
     setWindowTitle(u"検索"_s);
     build();
@@ -157,11 +158,6 @@ bool KensakuForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void KensakuForm::keyPressEvent(QKeyEvent* event) {
-    if (!press_focused_button(this, event))
-        QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ledger/search.h"
+#include "platform/enter_dialog.h"
 
-#include <QDialog>
 #include <optional>
 
 class QLabel;
@@ -17,7 +17,7 @@ class Grid;
 // "検索": finds entries in every month of the data folder by text, amount and
 // date. A double click (or Enter) on a result closes the window with it; the
 // main window then opens that month and shows the entry. Only reads.
-class KensakuForm : public QDialog {
+class KensakuForm : public EnterDialog {
     Q_OBJECT
 public:
     explicit KensakuForm(const Ledger& ledger, QWidget* parent = nullptr);
@@ -30,7 +30,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

@@ -22,7 +22,7 @@ namespace kanvelo {
 namespace {} // namespace
 
 Option2Form::Option2Form(Ledger& ledger, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), copy_(copy_saifu_names(ledger)) {
+    : EnterDialog(parent), ledger_(ledger), copy_(copy_saifu_names(ledger)) {
     setObjectName(u"option2_form"_s);
     setWindowTitle(u"財布・口座名の設定"_s);
     build();
@@ -141,12 +141,6 @@ bool Option2Form::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void Option2Form::keyPressEvent(QKeyEvent* event) {
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

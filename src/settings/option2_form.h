@@ -1,8 +1,7 @@
 #pragma once
 
+#include "platform/enter_dialog.h"
 #include "settings/option2_rules.h"
-
-#include <QDialog>
 
 class QLineEdit;
 class QListWidget;
@@ -15,7 +14,7 @@ struct Ledger;
 // "財布・口座名の設定": renames wallets and accounts 2..15; the first stays
 // "現金". Names go straight into the ledger; 変更取消 puts back the names the
 // window opened with. The close box keeps the names, as 変更終了 does.
-class Option2Form : public QDialog {
+class Option2Form : public EnterDialog {
     Q_OBJECT
 public:
     explicit Option2Form(Ledger& ledger, QWidget* parent = nullptr);
@@ -26,7 +25,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

@@ -1,5 +1,6 @@
 #include "settings/option_form.h"
 
+#include "common/box_checks.h"
 #include "common/category_list.h"
 #include "ledger/ledger.h"
 #include "platform/geometry.h"
@@ -23,7 +24,7 @@ using namespace Qt::StringLiterals;
 namespace kanvelo {
 
 OptionForm::OptionForm(Ledger& ledger, QWidget* parent)
-    : QDialog(parent), ledger_(ledger), copy_(copy_himoku(ledger)) {
+    : EnterDialog(parent), ledger_(ledger), copy_(copy_himoku(ledger)) {
     setObjectName(u"Option_form"_s);
     setWindowTitle(u"費目の設定"_s);
     build();
@@ -106,9 +107,10 @@ void OptionForm::take_list_item(QListWidgetItem* item) {
 }
 
 bool OptionForm::number_check() {
-    const HimokuNoResult r = check_himoku_no(number_->text());
-    if (r.check != HimokuNoCheck::Ok) {
-        for (const QString& message : himoku_no_messages(r.check))
+    // The number box is checked as the entry window's is, with its wording.
+    const CategoryResult r = check_category(number_->text());
+    if (r.check != CategoryCheck::Ok) {
+        for (const QString& message : category_messages(r.check, Asker::Box))
             show_message(this, message, {}, MsgIcon::Exclamation);
         number_->setFocus();
         return false;
@@ -124,7 +126,7 @@ bool OptionForm::number_check() {
 void OptionForm::change_clicked() {
     if (!number_check())
         return;
-    const int slot = check_himoku_no(number_->text()).slot;
+    const int slot = check_category(number_->text()).slot;
     if (const QString refusal = change_refusal(slot, sin_->text()); !refusal.isEmpty()) {
         show_message(this, refusal, {}, MsgIcon::Exclamation);
         (slot == kTransferHimoku - 1 ? number_ : sin_)->setFocus();
@@ -134,6 +136,9 @@ void OptionForm::change_clicked() {
     // The row is rebuilt from the category's own number, so it keeps the
     // list's layout whatever was typed into the number box.
     list_->item(slot)->setText(category_list_item(ledger_, slot));
+    // The highlight follows the category changed, not a row clicked earlier.
+    list_->setCurrentRow(slot);
+    list_->scrollToItem(list_->item(slot));
     clear_boxes();
     number_->setFocus();
 }
@@ -183,12 +188,6 @@ bool OptionForm::eventFilter(QObject* watched, QEvent* event) {
         return QApplication::focusWidget() != watched;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void OptionForm::keyPressEvent(QKeyEvent* event) {
-    if (press_focused_button(this, event))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kanvelo

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "platform/enter_dialog.h"
 #include "settings/option_rules.h"
-
-#include <QDialog>
 
 class QButtonGroup;
 class QLineEdit;
@@ -19,7 +18,7 @@ struct Ledger;
 // income or expense. Changes go straight into the ledger; 変更取消 puts back
 // the categories as they were when the window opened. The close box keeps
 // the changes, as 変更終了 does.
-class OptionForm : public QDialog {
+class OptionForm : public EnterDialog {
     Q_OBJECT
 public:
     explicit OptionForm(Ledger& ledger, QWidget* parent = nullptr);
@@ -30,7 +29,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

@@ -27,29 +27,6 @@ void restore_himoku(Ledger& ledger, const HimokuCopy& copy) {
     }
 }
 
-HimokuNoResult check_himoku_no(const QString& number) {
-    if (!to_number(number))
-        return {HimokuNoCheck::NotNumber, -1};
-    // "2.5" names no category.
-    const std::optional<int> slot = himoku_slot(number);
-    if (!slot)
-        return {HimokuNoCheck::OutOfRange, -1};
-    return {HimokuNoCheck::Ok, *slot};
-}
-
-QStringList himoku_no_messages(HimokuNoCheck check) {
-    const QString range = u"1～"_s + QString::number(kHimokuCount) + u"の数字を入力して下さい。"_s;
-    switch (check) {
-    case HimokuNoCheck::Ok:
-        return {};
-    case HimokuNoCheck::NotNumber:
-        return {u"数字を入力して下さいね。"_s, range};
-    case HimokuNoCheck::OutOfRange:
-        break;
-    }
-    return {range};
-}
-
 QString change_refusal(int slot, const QString& new_name) {
     if (slot == kTransferHimoku - 1)
         return u"財布<=>口座間移動専用の費目なので変更できません"_s;

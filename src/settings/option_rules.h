@@ -19,16 +19,6 @@ struct HimokuCopy {
 HimokuCopy copy_himoku(const Ledger& ledger);
 void restore_himoku(Ledger& ledger, const HimokuCopy& copy);
 
-// The number box must hold a whole number 1..30.
-enum class HimokuNoCheck { Ok, NotNumber, OutOfRange };
-struct HimokuNoResult {
-    HimokuNoCheck check = HimokuNoCheck::NotNumber;
-    int slot = -1; // the category's slot when Ok
-};
-HimokuNoResult check_himoku_no(const QString& number);
-// The messages of a refused number, in the order they are shown.
-QStringList himoku_no_messages(HimokuNoCheck check);
-
 // Why 変更 changes nothing once the number passed its check; empty when the
 // change may be made.
 QString change_refusal(int slot, const QString& new_name);

@@ -4,6 +4,7 @@
 #include "ledger/line_file.h"
 #include "platform/grid.h"
 #include "support/accessibility_check.h"
+#include "support/gui_keys.h"
 #include "support/gui_window_test.h"
 #include "support/layout_check.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kanvelo;
@@ -140,7 +142,7 @@ TEST_F(SisanFormTest, DeleteAsksAndTheCloseBoxKeepsWhatWasDeleted) {
     messages.answer_next(MsgAnswer::No);
     click(*form, "Command2");
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.texts().front(), delete_question());
+    EXPECT_TRUE(messages.texts().front().endsWith(u"\n\n「株式」を削除しますか？"_s));
     EXPECT_EQ(messages.messages().front().buttons, MsgButtons::YesNo);
     EXPECT_EQ(messages.messages().front().title, kSisanTitle);
     EXPECT_EQ(names().size(), 3);
@@ -159,6 +161,56 @@ TEST_F(SisanFormTest, DeleteAsksAndTheCloseBoxKeepsWhatWasDeleted) {
     EXPECT_EQ(names(), (QStringList{u"預金"_s, u"車"_s}));
     add(u"家"_s, u"1"_s, {});
     EXPECT_TRUE(folder.exists(memo_file(4))); // 2 is never handed out again
+}
+
+// The grid always has a current row; only one the user picked is deleted,
+// and the question names it.
+TEST_F(SisanFormTest, DeleteTakesOnlyTheAssetTheUserChose) {
+    const struct {
+        const char* what;
+        std::function<void(SisanFormTest&)> choose;
+        QString deleted; // empty: nothing chosen, nothing deleted
+    } cases[] = {
+        {"nothing", [](SisanFormTest&) {}, {}},
+        {"tab into the grid", [](SisanFormTest& t) { t.grid()->setFocus(); }, {}},
+        {"click", [](SisanFormTest& t) { t.click_row(2); }, u"株式"_s},
+        {"arrow key",
+         [](SisanFormTest& t) {
+             t.grid()->setFocus();
+             key(Qt::Key_Down);
+         },
+         u"株式"_s},
+        {"click, then delete again", [](SisanFormTest& t) { t.click_row(1); }, u"預金"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.write_lines(kList, {u" 2 "_s, u"預金"_s, u"100"_s, u"d"_s, u" 1 "_s, u"株式"_s,
+                                   u"200"_s, u"d"_s, u" 2 "_s});
+        folder.write_bytes(memo_file(1), "A\r\n");
+        folder.write_bytes(memo_file(2), "B\r\n");
+        open();
+        make_active(*form);
+        messages.clear();
+        c.choose(*this);
+        messages.answer_next(MsgAnswer::Yes);
+        click(*form, "Command2");
+        ASSERT_EQ(messages.texts().size(), 1);
+        if (c.deleted.isEmpty()) {
+            EXPECT_EQ(messages.texts().front(), u"削除する項目を選択して下さい。");
+            EXPECT_EQ(names(), (QStringList{u"預金"_s, u"株式"_s}));
+            EXPECT_TRUE(folder.exists(memo_file(1)));
+            continue;
+        }
+        EXPECT_TRUE(
+            messages.texts().front().endsWith(u"「"_s + c.deleted + u"」を削除しますか？"_s));
+        EXPECT_FALSE(names().contains(c.deleted));
+        EXPECT_EQ(names().size(), 1);
+        // After a delete nothing is chosen until the user picks again.
+        messages.clear();
+        click(*form, "Command2");
+        EXPECT_EQ(messages.texts(), QStringList{u"削除する項目を選択して下さい。"_s});
+        EXPECT_EQ(names().size(), 1);
+    }
 }
 
 TEST_F(SisanFormTest, MovesCarryTheWholeAssetAndStopAtTheEnds) {

@@ -4,8 +4,8 @@
 #include "platform/desktop.h"
 #include "platform/grid.h"
 #include "platform/spinner.h"
-#include "support/gui_window_alone.h"
 #include "support/accessibility_check.h"
+#include "support/gui_window_alone.h"
 #include "support/layout_check.h"
 
 #include <QComboBox>
@@ -149,7 +149,10 @@ TEST_F(SaifuWindowTest, TypedDatesAreCheckedWhenTheTransferIsRecorded) {
     const struct {
         const char* box;
         QString typed;
-    } refused[] = {{"saifu_nen", u"20x4"_s}, {"saifu_tuki", u"13"_s}, {"saifu_hi", u""_s}};
+        QString message; // the correction window's wording for the same box
+    } refused[] = {{"saifu_nen", u"20x4"_s, u"年は1900～3000の数字を入力して下さい。"_s},
+                   {"saifu_tuki", u"13"_s, u"月は1～12の数字を入力して下さい。"_s},
+                   {"saifu_hi", u""_s, u"日は1～31の数字を入力して下さい。"_s}};
     for (const auto& r : refused) {
         messages.clear();
         QLineEdit* b = box(f, r.box);
@@ -158,7 +161,7 @@ TEST_F(SaifuWindowTest, TypedDatesAreCheckedWhenTheTransferIsRecorded) {
         paste_and_ok(f, u"100"_s);
         EXPECT_EQ(ledger->kensu, 2) << r.box;
         ASSERT_EQ(messages.texts().size(), 1) << r.box;
-        EXPECT_TRUE(messages.texts().front().startsWith(u"日付を正しく入力して下さい。"_s));
+        EXPECT_EQ(messages.texts().front(), r.message);
         EXPECT_EQ(focused_name(), QString::fromLatin1(r.box));
         b->setText(before);
     }

@@ -12,15 +12,6 @@ namespace kanvelo {
 
 namespace {
 
-// A click reads the number and name back with category_from_list_item, whose
-// own test holds the reading; these rows must keep the layout it reads.
-TEST(TeiseiRules, ListRowsKeepTheNumberAtTwoToThreeAndTheNameAtSeven) {
-    auto l = std::make_unique<Ledger>();
-    set_default_categories(*l);
-    EXPECT_EQ(teisei_list_item(*l, 0), u"  1   繰り越し"_s);
-    EXPECT_EQ(teisei_list_item(*l, 29), u" 30   財布<=>口座"_s);
-}
-
 TEST(TeiseiRules, AmountsOfEitherSignPassUpToTheLimitTheTotalsHold) {
     EXPECT_EQ(check_amount(u"-5,000"_s), AmountCheck::Ok);
     EXPECT_EQ(check_amount(u"999,999,999,999,999"_s), AmountCheck::Ok);

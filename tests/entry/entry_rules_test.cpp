@@ -46,13 +46,12 @@ TEST(EntryRules, CategoryNumberMustBeAWholeNumberFromOneToThirty) {
 
 TEST(EntryRules, CategoryMessagesComeInTheirOrder) {
     const QString range = u"1～30の数字を入力して下さい。"_s;
-    EXPECT_EQ(category_messages(CategoryCheck::NotNumber, CategoryAsker::NumberBox),
+    EXPECT_EQ(category_messages(CategoryCheck::NotNumber, Asker::Box),
               (QStringList{u"数字を入力して下さいね。"_s, range}));
-    EXPECT_EQ(category_messages(CategoryCheck::NotNumber, CategoryAsker::FocusCheck),
+    EXPECT_EQ(category_messages(CategoryCheck::NotNumber, Asker::FocusCheck),
               (QStringList{u"費目の数字を入力して下さいね。"_s, range}));
-    EXPECT_EQ(category_messages(CategoryCheck::OutOfRange, CategoryAsker::FocusCheck),
-              QStringList{range});
-    EXPECT_TRUE(category_messages(CategoryCheck::Ok, CategoryAsker::NumberBox).isEmpty());
+    EXPECT_EQ(category_messages(CategoryCheck::OutOfRange, Asker::FocusCheck), QStringList{range});
+    EXPECT_TRUE(category_messages(CategoryCheck::Ok, Asker::Box).isEmpty());
 }
 
 TEST(EntryRules, EntryChecksRunInOrderAndTheFirstFailureWins) {

@@ -6,6 +6,8 @@
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -94,6 +96,67 @@ TEST_F(Backups, ThirtyOneDaysOfSavesKeepTheNewestThirtyAndNothingElseIsTouched) 
     EXPECT_EQ(dir.read_bytes(kept(first.addDays(31), kMonth)), "30");
     for (const char* other : {"backup/notes", "backup/2004-02-30", "backup/readme.txt"})
         EXPECT_TRUE(dir.exists(QString::fromUtf8(other))) << other;
+}
+
+TEST_F(Backups, PruningNeverFollowsALinkNorRemovesWhatTheProgramDidNotWrite) {
+    // Where a link may lead the prune: the oldest day, an entry inside the
+    // oldest real day, or backup/ itself. The canary lies outside the data
+    // folder and must come through byte for byte.
+    enum class Link { OldestDay, InsideOldestDay, BackupFolder };
+    for (const Link link : {Link::OldestDay, Link::InsideOldestDay, Link::BackupFolder}) {
+        SCOPED_TRACE(static_cast<int>(link));
+        TempFolder outside;
+        TempFolder data;
+        const auto put = [](const TempFolder& f, const QString& name, const QByteArray& bytes) {
+            QDir(f.path()).mkpath(QFileInfo(f.file(name)).path());
+            f.write_bytes(name, bytes);
+        };
+        const QByteArray photo("\x89PNG family photo", 17);
+        put(outside, u"photos/p1.png"_s, photo);
+        put(outside, u"photos/~200403.dat"_s, "looks like a copy");
+        const QString canary = outside.file(u"photos"_s);
+        const QString backup = data.file(kBackupFolder);
+        if (link == Link::BackupFolder) {
+            QDir(outside.path()).mkpath(u"elsewhere"_s);
+            ASSERT_TRUE(QFile::link(outside.file(u"elsewhere"_s), backup));
+            ASSERT_TRUE(QFile::link(canary, outside.file(u"elsewhere/2020-01-01"_s)));
+        }
+        const QDate first(2026, 11, 1);
+        for (int d = 0; d < kBackupDays; ++d)
+            put(data, kept(first.addDays(d), kMonth), "day " + QByteArray::number(d));
+        if (link == Link::OldestDay)
+            ASSERT_TRUE(QFile::link(canary, backup + u"/2020-01-01"_s));
+        if (link == Link::InsideOldestDay) {
+            ASSERT_TRUE(QFile::link(canary, data.file(kept(first, u"photos"_s))));
+            ASSERT_TRUE(QFile::link(outside.file(u"photos/~200403.dat"_s),
+                                    data.file(kept(first, u"kanvelo.ini"_s))));
+        }
+        data.write_bytes(kept(first, u"notes.txt"_s), "mine");
+        data.write_bytes(kMonth, "before");
+
+        clock_set_today_for_tests(first.addDays(kBackupDays));
+        ASSERT_FALSE(write_file_bytes(data.file(kMonth), "saved"));
+
+        EXPECT_EQ(outside.read_bytes(u"photos/p1.png"_s), photo);
+        EXPECT_EQ(outside.read_bytes(u"photos/~200403.dat"_s), "looks like a copy");
+        if (link == Link::OldestDay) {
+            // A link is not a day the program kept: thirty real days remain.
+            EXPECT_TRUE(QFileInfo(backup + u"/2020-01-01"_s).isSymLink());
+            EXPECT_FALSE(data.exists(kept(first, kMonth)));
+            EXPECT_EQ(data.read_bytes(kept(first.addDays(1), kMonth)), "day 1");
+        }
+        if (link == Link::InsideOldestDay) {
+            // The oldest day loses its copy; the user's file and links stay.
+            EXPECT_FALSE(data.exists(kept(first, kMonth)));
+            EXPECT_EQ(data.read_bytes(kept(first, u"notes.txt"_s)), "mine");
+            EXPECT_TRUE(QFileInfo(data.file(kept(first, u"photos"_s))).isSymLink());
+        }
+        if (link == Link::BackupFolder) {
+            EXPECT_EQ(data.read_bytes(kept(first, kMonth)), "day 0");
+            EXPECT_EQ(data.read_bytes(kept(first, u"notes.txt"_s)), "mine");
+        }
+        EXPECT_EQ(data.read_bytes(kept(first.addDays(kBackupDays), kMonth)), "before");
+    }
 }
 
 TEST_F(Backups, AFolderThatCannotHoldTheCopiesNeverStopsTheSaveAndIsReportedOnce) {

@@ -5,9 +5,12 @@
 #include "support/gui_month_view.h"
 #include "support/layout_check.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace kanvelo;
@@ -81,4 +84,43 @@ TEST_F(KensakuFormTest, AHitInAnotherMonthOpensItAfterSavingAndSelectsTheEntry) 
     EXPECT_EQ(ledger->tuki, u"01");
     EXPECT_EQ(grid("Main_Grid1")->row(), 1);
     EXPECT_EQ(messages.texts().size(), 1);
+}
+
+// A hit opened in a month that was not open lies wholly in view, above the
+// entries grid's horizontal scroll bar, once the new month has been laid out.
+TEST_F(KensakuFormTest, AHitOpenedInAnotherMonthIsWhollyInView) {
+    for (const auto& [file, month, count] :
+         {std::tuple{u"~200402.dat"_s, u"02"_s, 60}, {u"~200405.dat"_s, u"05"_s, 45}}) {
+        QList<QStringList> entries;
+        for (int i = 1; i <= count; ++i)
+            entries.append({u"2004%1%2"_s.arg(month).arg(1 + i % 28, 2, 10, QChar(u'0')), u"12"_s,
+                            u"100"_s, u"行%1月%2"_s.arg(month).arg(i, 3, 10, QChar(u'0')), u"0"_s});
+        folder.write_lines(file, month_file_with(entries));
+    }
+    const struct {
+        QString month;
+        int index;
+    } cases[] = {{u"02"_s, 60}, {u"05"_s, 45}, {u"02"_s, 1}, {u"05"_s, 23}, {u"02"_s, 37}};
+    for (const auto& c : cases) {
+        const QString wanted = u"行%1月%2"_s.arg(c.month).arg(c.index, 3, 10, QChar(u'0'));
+        SCOPED_TRACE(wanted.toStdString());
+        open_with("MenuKensaku", [&](QDialog& d) {
+            search_by_enter(d, "kensaku_moji", wanted);
+            Grid* g = results(d);
+            ASSERT_EQ(g->rows(), 2);
+            QTest::mouseDClick(g->viewport(), Qt::LeftButton, {},
+                               g->visualItemRect(g->item(0, 3)).center());
+        });
+        QCoreApplication::processEvents();
+        ASSERT_EQ(ledger->tuki, c.month);
+        Grid* g = grid("Main_Grid1");
+        ASSERT_EQ(g->row(), c.index);
+        ASSERT_EQ(g->text(c.index, 3), wanted);
+        // The fault hid the row under this bar; without it there is nothing to test.
+        ASSERT_TRUE(g->horizontalScrollBar()->isVisible());
+        const QRect row = g->visualRect(g->currentIndex());
+        EXPECT_TRUE(g->viewport()->rect().contains(row))
+            << row.top() << ".." << row.bottom() << " in 0.." << g->viewport()->height();
+    }
+    EXPECT_TRUE(messages.texts().isEmpty());
 }

@@ -223,6 +223,30 @@ TEST_F(OptionWindowTest, TheKindAlwaysBelongsToTheNumberInTheBox) {
     EXPECT_EQ(ledger->himoku[6].kubun, u" 1 "_s);
 }
 
+// After 変更 the list shows the category changed, wherever the user had
+// clicked before typing its number.
+TEST_F(OptionWindowTest, TheListHighlightsTheCategoryChangedNotTheRowClickedBefore) {
+    OptionForm& f = open();
+    const struct {
+        int clicked; // list row, -1: none
+        QString typed;
+        int changed; // list row
+    } cases[] = {{1, u"7"_s, 6}, {27, u"3"_s, 2}, {-1, u" 25 "_s, 24}, {3, u"4"_s, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        if (c.clicked >= 0)
+            click_list_row(list(f), c.clicked);
+        type_number(f, c.typed);
+        change(f, u"新しい名前"_s);
+        QListWidget* l = list(f);
+        EXPECT_EQ(l->currentRow(), c.changed);
+        ASSERT_EQ(l->selectedItems().size(), 1);
+        EXPECT_EQ(l->selectedItems().front(), l->item(c.changed));
+        EXPECT_TRUE(l->viewport()->rect().contains(l->visualItemRect(l->item(c.changed))));
+    }
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
 TEST_F(OptionWindowTest, LaysOutWithoutOverlapsAndListRowsPlaceWhateverNumberWasTyped) {
     OptionForm& f = open();
     expect_tidy_layout(f);
