@@ -36,6 +36,10 @@ else
     fail "no desktop entry $id.desktop"
 fi
 
+doc=$share/doc/kanvelo
+[ -f "$doc/manual/index.html" ] || fail "the guide is not installed in $doc/manual"
+[ -f "$doc/copyright" ] || fail "no copyright file in $doc"
+
 metainfo=$share/metainfo/$id.metainfo.xml
 if [ -f "$metainfo" ]; then
     appstreamcli validate --no-net "$metainfo" >/dev/null || {

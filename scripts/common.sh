@@ -7,7 +7,8 @@ BUILD_DIR="${KANVELO_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-noto-cjk fonts-ipafont-gothic qt6-translations-l10n poppler-utils
-          qt6-charts-dev libqt6opengl6-dev desktop-file-utils appstream)
+          qt6-charts-dev libqt6opengl6-dev desktop-file-utils appstream
+          dpkg-dev lintian)
 
 install_missing() {
     local missing=()

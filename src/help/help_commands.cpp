@@ -1,5 +1,6 @@
 #include "help/help_commands.h"
 
+#include "help/help_form.h"
 #include "help/version_form.h"
 #include "ledger/ledger.h"
 #include "platform/desktop.h"
@@ -34,10 +35,10 @@ QString manual_path(const Ledger& ledger) {
 }
 
 void show_manual(QWidget* owner, const Ledger& ledger) {
+    // A document the user keeps in the data folder still comes first.
     const QString path = manual_path(ledger);
     if (path.isEmpty()) {
-        show_message(owner, u"PORO.DOCファイルが見つかりませんでした。"_s,
-                     u"使い方を表示できません"_s, MsgIcon::Critical);
+        show_help(owner);
         return;
     }
     shell_open(path);

@@ -13,7 +13,7 @@ inline const QString kMakerPageUrl = QStringLiteral("https://kanvelo.example.org
 inline const QString kAuthorPageUrl = QStringLiteral("https://kanvelo.example.org/author/");
 
 // Opens poro.doc of the application folder with the desktop's default
-// handler, or tells the user that it is missing.
+// handler when there is one, otherwise the guide built into the program.
 void show_manual(QWidget* owner, const Ledger& ledger);
 
 // Open the maker's pages in the web browser. When no browser can be started

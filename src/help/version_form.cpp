@@ -26,7 +26,7 @@ VersionForm::VersionForm(bool splash, QWidget* parent) : QDialog(parent), splash
     image1_->setPixmap(version_banner());
     place_twips(image1_, 960, 240, 2970, 1440);
 
-    label2_ = new QLabel(u"Ver.7.1"_s, this);
+    label2_ = new QLabel(u"Ver."_s + QString::fromLatin1(KANVELO_VERSION), this);
     label2_->setObjectName(u"Label2"_s);
     label2_->setAlignment(Qt::AlignCenter);
     place_twips(label2_, 960, 1800, 2970, 330);

@@ -66,6 +66,8 @@ public:
             // The oldest layout's transfers load as category 29.
             if (headerless && c == kTransferHimoku - 1)
                 c = kTransferHimoku - 2;
+            if (query_.himoku_no && (!c || *c + 1 != *query_.himoku_no))
+                continue;
             if (!text_.isEmpty() && !search_fold(s.tekiyo).contains(text_) &&
                 !(c && folded[*c].contains(text_)))
                 continue;

@@ -17,6 +17,7 @@ struct SearchQuery {
     std::optional<double> kingaku_to;
     QString hiduke_from; // yyyymmdd
     QString hiduke_to;
+    std::optional<int> himoku_no; // 1..30, as the entry's own month files it
 };
 
 struct SearchHit {

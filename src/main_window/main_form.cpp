@@ -1,6 +1,7 @@
 #include "main_window/main_form.h"
 
 #include "help/help_commands.h"
+#include "help/help_key.h"
 #include "ledger/backup.h"
 #include "ledger/ledger.h"
 #include "main_window/main_rules.h"
@@ -62,6 +63,7 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), led
     resize_twips(this, kMainMinWidth, kMainMinHeight);
     on_end_ = [] { QCoreApplication::exit(0); };
     set_backup_failure_reporter([this](const FileError& e) { report_backup_failure(e); });
+    new HelpKey(this);
 }
 
 Main_Form::~Main_Form() {

@@ -74,6 +74,9 @@ public:
     void menu_sisan();
     // グラフ: the open month's expense and the twelve months up to it.
     void menu_graph();
+    // 年間収支表; a category chosen there opens 検索 on it, and an entry
+    // chosen in the search is shown as 検索 shows it.
+    void menu_nenkan();
     void menu_manual();
     void menu_morutea();
     void menu_version();

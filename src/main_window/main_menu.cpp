@@ -26,6 +26,7 @@
 #include "settings/option_form.h"
 #include "settings/zei_form.h"
 
+#include <QKeySequence>
 #include <QMap>
 #include <QMenuBar>
 #include <algorithm>
@@ -46,11 +47,13 @@ struct MenuRow {
     QString name;
     QString caption;
     void (Main_Form::*command)();
+    QString keys = {}; // the item's shortcut, shown beside its caption
 };
 
 const MenuRow kMenuRows[] = {
     {MenuRow::Menu, {}, u"Menufile"_s, u"ﾌｧｲﾙ(&F)"_s, nullptr},
-    {MenuRow::Item, u"Menufile"_s, u"MenuOpen"_s, u"家計簿を開く"_s, &Main_Form::open_other_month},
+    {MenuRow::Item, u"Menufile"_s, u"MenuOpen"_s, u"家計簿を開く"_s, &Main_Form::open_other_month,
+     u"Ctrl+O"_s},
     {MenuRow::Item, u"Menufile"_s, u"MenuBackup"_s, u"バックアップから戻す"_s,
      &Main_Form::menu_backup},
     {MenuRow::Separator, u"Menufile"_s, u"MenuLine2"_s, {}, nullptr},
@@ -58,7 +61,7 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s,
      &Main_Form::menu_print_himoku},
     {MenuRow::Item, u"MenuPrint"_s, u"MenuPrintMainichi"_s, u"毎日の収支"_s,
-     &Main_Form::menu_print_mainichi},
+     &Main_Form::menu_print_mainichi, u"Ctrl+P"_s},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"Menufileout"_s, u"ファイル出力"_s, nullptr},
     {MenuRow::Item, u"Menufileout"_s, u"menu_export_goukei"_s, u"費目集計"_s,
@@ -66,13 +69,14 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"Menufileout"_s, u"menu_export_syusi"_s, u"収支内容"_s,
      &Main_Form::menu_export_syusi},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline4"_s, {}, nullptr},
-    {MenuRow::Item, u"Menufile"_s, u"Menu_Save"_s, u"保存"_s, &Main_Form::menu_save},
+    {MenuRow::Item, u"Menufile"_s, u"Menu_Save"_s, u"保存"_s, &Main_Form::menu_save, u"Ctrl+S"_s},
     {MenuRow::Separator, u"Menufile"_s, u"Menuline5"_s, {}, nullptr},
     {MenuRow::Item, u"Menufile"_s, u"MenuExit"_s, u"終了"_s, &Main_Form::menu_exit},
     {MenuRow::Menu, {}, u"MenuEDIT"_s, u"編集(&E)"_s, nullptr},
     {MenuRow::Item, u"MenuEDIT"_s, u"MenuTeisei"_s, u"訂正"_s, &Main_Form::menu_teisei},
     {MenuRow::Item, u"MenuEDIT"_s, u"MenuSakujo"_s, u"削除"_s, &Main_Form::menu_sakujo},
-    {MenuRow::Item, u"MenuEDIT"_s, u"MenuKensaku"_s, u"検索"_s, &Main_Form::menu_kensaku},
+    {MenuRow::Item, u"MenuEDIT"_s, u"MenuKensaku"_s, u"検索"_s, &Main_Form::menu_kensaku,
+     u"Ctrl+F"_s},
     {MenuRow::Separator, u"MenuEDIT"_s, u"Menuline3"_s, {}, nullptr},
     {MenuRow::Menu, u"MenuEDIT"_s, u"MenuSort"_s, u"並べ替え"_s, nullptr},
     {MenuRow::Item, u"MenuSort"_s, u"MenuSortHiduke"_s, u"日付順"_s, &Main_Form::menu_sort_hiduke},
@@ -92,8 +96,9 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
     {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, &Main_Form::menu_sisan},
     {MenuRow::Item, {}, u"MenuGraph"_s, u"グラフ(&G)"_s, &Main_Form::menu_graph},
+    {MenuRow::Item, {}, u"MenuNenkan"_s, u"年間収支表(&Y)"_s, &Main_Form::menu_nenkan},
     {MenuRow::Menu, {}, u"MenuHELP"_s, u"ﾍﾙﾌﾟ(&H)"_s, nullptr},
-    {MenuRow::Item, u"MenuHELP"_s, u"MenuManual"_s, u"使い方"_s, &Main_Form::menu_manual},
+    {MenuRow::Item, u"MenuHELP"_s, u"MenuManual"_s, u"使い方"_s, &Main_Form::menu_manual, u"F1"_s},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuMorutea"_s, u"モルテアホームページ"_s,
      &Main_Form::menu_morutea},
     {MenuRow::Item, u"MenuHELP"_s, u"MenuVersion"_s, u"ﾊﾞｰｼﾞｮﾝ情報"_s, &Main_Form::menu_version},
@@ -119,6 +124,7 @@ void Main_Form::build_menus() {
             action->setEnabled(row.command != nullptr);
             if (row.command)
                 connect(action, &QAction::triggered, this, row.command);
+            action->setShortcut(QKeySequence(row.keys));
             break;
         case MenuRow::Separator:
             action = parent->addSeparator();

@@ -1,6 +1,8 @@
 #include "platform/printing.h"
 
 #include "ledger/line_file.h"
+#include "platform/desktop.h"
+#include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/save_dialog.h"
 
@@ -87,6 +89,50 @@ WriteResult write_pdf(const QString& path, const QString& title, const PaintPage
             return FileError{path, 0, u"PDFを作れませんでした"_s};
     }
     return write_file_bytes(path, buffer.data());
+}
+
+bool print_telling_the_user(QWidget* parent, const QString& document_name, const PaintPages& paint,
+                            const std::function<void()>& pdf_instead) {
+    PrintOutcome outcome;
+    {
+        const BusyPointer busy;
+        outcome = print_on_default_printer(document_name, paint);
+    }
+    switch (outcome.status) {
+    case PrintOutcome::Status::Printed:
+        return true;
+    case PrintOutcome::Status::NoPrinter:
+        if (show_message(parent,
+                         u"プリンターが設定されていないので印刷できません。\n"
+                         u"代わりにPDFファイルに保存しますか？"_s,
+                         {}, MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
+            pdf_instead();
+        return false;
+    case PrintOutcome::Status::Failed:
+        show_message(parent, outcome.reason, {}, MsgIcon::Exclamation);
+        return false;
+    }
+    return false;
+}
+
+bool save_pdf_asking(QWidget* parent, const QString& file_name, const QString& title,
+                     const PaintPages& paint) {
+    const QString path = ask_pdf_path(parent, file_name);
+    if (path.isEmpty())
+        return false;
+    WriteResult failed;
+    {
+        const BusyPointer busy;
+        failed = write_pdf(path, title, paint);
+    }
+    if (failed) {
+        show_message(parent,
+                     u"「"_s + failed->file_name() + u"」を保存できませんでした。\n"_s +
+                         failed->message(),
+                     {}, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void show_print_preview(QWidget* parent, const PaintPages& paint) {

@@ -31,6 +31,17 @@ PrintOutcome print_on_default_printer(const QString& document_name, const PaintP
 // names the cause.
 WriteResult write_pdf(const QString& path, const QString& title, const PaintPages& paint);
 
+// Prints on the default printer, as a statement's OK does: without a printer
+// the user is offered a PDF instead (`pdf_instead` runs when they accept), a
+// failed print says why. True when the document was printed.
+bool print_telling_the_user(QWidget* parent, const QString& document_name, const PaintPages& paint,
+                            const std::function<void()>& pdf_instead);
+
+// Asks where to save a PDF (proposing `file_name`), writes it and names the
+// file and the cause when it cannot. True when the PDF was saved.
+bool save_pdf_asking(QWidget* parent, const QString& file_name, const QString& title,
+                     const PaintPages& paint);
+
 // Qt's print preview of the document, opened through run_modal.
 void show_print_preview(QWidget* parent, const PaintPages& paint);
 

@@ -94,27 +94,10 @@ QString PrintForm::pdf_file_name() const {
 }
 
 void PrintForm::ok_clicked() {
-    PrintOutcome outcome;
-    {
-        BusyPointer busy;
-        outcome = print_on_default_printer(
-            title(), [this](QPagedPaintDevice& device) { return paint(device) > 0; });
-    }
-    switch (outcome.status) {
-    case PrintOutcome::Status::Printed:
+    if (print_telling_the_user(
+            this, title(), [this](QPagedPaintDevice& device) { return paint(device) > 0; },
+            [this] { pdf_clicked(); }))
         accept();
-        return;
-    case PrintOutcome::Status::NoPrinter:
-        if (show_message(this,
-                         u"プリンターが設定されていないので印刷できません。\n"
-                         u"代わりにPDFファイルに保存しますか？"_s,
-                         {}, MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
-            pdf_clicked();
-        return;
-    case PrintOutcome::Status::Failed:
-        show_message(this, outcome.reason, {}, MsgIcon::Exclamation);
-        return;
-    }
 }
 
 void PrintForm::preview_clicked() {
@@ -122,23 +105,9 @@ void PrintForm::preview_clicked() {
 }
 
 void PrintForm::pdf_clicked() {
-    const QString path = ask_pdf_path(this, pdf_file_name());
-    if (path.isEmpty())
-        return;
-    WriteResult failed;
-    {
-        BusyPointer busy;
-        failed = write_pdf(path, title(),
-                           [this](QPagedPaintDevice& device) { return paint(device) > 0; });
-    }
-    if (failed) {
-        show_message(this,
-                     u"「"_s + failed->file_name() + u"」を保存できませんでした。\n"_s +
-                         failed->message(),
-                     {}, MsgIcon::Exclamation);
-        return;
-    }
-    accept();
+    if (save_pdf_asking(this, pdf_file_name(), title(),
+                        [this](QPagedPaintDevice& device) { return paint(device) > 0; }))
+        accept();
 }
 
 } // namespace kanvelo

@@ -1,5 +1,6 @@
 #include "search/kensaku_form.h"
 
+#include "ledger/guards.h"
 #include "ledger/ledger.h"
 #include "platform/desktop.h"
 #include "platform/geometry.h"
@@ -68,6 +69,8 @@ void KensakuForm::build() {
     skipped_->setWordWrap(true);
     skipped_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place_twips(skipped_, 120, 6300, 9960, 600);
+    himoku_ = make_label(this, u"kensaku_himoku"_s, QString());
+    place_twips(himoku_, 5520, 165, 4560, 300);
     resize_twips(this, 10200, 7020);
 
     for (QLineEdit* box : {moji_, kingaku_from_, kingaku_to_, hiduke_from_, hiduke_to_})
@@ -114,11 +117,26 @@ void KensakuForm::search() {
         box->selectAll();
         return;
     }
+    SearchQuery q = std::get<SearchQuery>(query);
+    q.himoku_no = himoku_no_;
     {
         const BusyPointer busy;
-        result_ = search_months(ledger_, std::get<SearchQuery>(query));
+        result_ = search_months(ledger_, q);
     }
     show_result();
+}
+
+void KensakuForm::narrow_to_category(int himoku_no, const QString& first_day,
+                                     const QString& last_day) {
+    const auto slot = himoku_slot(QString::number(himoku_no));
+    if (!slot)
+        return;
+    himoku_no_ = himoku_no;
+    himoku_->setText(u"費目：%1 %2"_s.arg(himoku_no).arg(ledger_.himoku[*slot].name));
+    auto date = [](const QString& d) { return d.left(4) + u'/' + d.mid(4, 2) + u'/' + d.mid(6); };
+    hiduke_from_->setText(date(first_day));
+    hiduke_to_->setText(date(last_day));
+    search();
 }
 
 void KensakuForm::show_result() {

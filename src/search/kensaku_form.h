@@ -25,6 +25,9 @@ public:
     // 検索: checks the boxes and shows what is found; a box that cannot be
     // searched gets its message and the focus, and nothing is searched.
     void search();
+    // Shows the entries of one category between two days (yyyymmdd): the
+    // dates go into their boxes and the category is named above the results.
+    void narrow_to_category(int himoku_no, const QString& first_day, const QString& last_day);
     // The result the user chose, once the window has closed with one.
     const std::optional<SearchHit>& chosen() const { return chosen_; }
 
@@ -41,6 +44,7 @@ private:
     const Ledger& ledger_;
     SearchResult result_;
     std::optional<SearchHit> chosen_;
+    std::optional<int> himoku_no_;
 
     QLineEdit* moji_ = nullptr;
     QLineEdit* kingaku_from_ = nullptr;
@@ -52,6 +56,7 @@ private:
     Grid* grid_ = nullptr;
     QLabel* goukei_ = nullptr;
     QLabel* skipped_ = nullptr;
+    QLabel* himoku_ = nullptr;
 };
 
 } // namespace kanvelo

@@ -5,6 +5,7 @@
 #include "platform/printing.h"
 #include "platform/translations.h"
 #include "reports/print_form.h"
+#include "support/gui_pdf.h"
 #include "support/gui_window_test.h"
 #include "support/layout_check.h"
 
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -22,13 +22,6 @@ using namespace kanvelo;
 using namespace kanvelo::testing;
 
 namespace {
-
-QString pdf_text(const QString& pdf) {
-    QProcess p;
-    p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
 
 struct PrintFormTest : WindowTest {
     std::unique_ptr<Main_Form> main;
