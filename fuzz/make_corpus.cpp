@@ -5,6 +5,7 @@
 #include "ledger/ledger.h"
 #include "ledger/line_file.h"
 #include "ledger/month_file.h"
+#include "ledger/recurring_file.h"
 #include "ledger/settings_file.h"
 #include "ledger/values.h"
 
@@ -208,6 +209,25 @@ void values_seeds() {
     seed(u"values"_s, u"digits_308"_s, QByteArray(308, '9'));
 }
 
+void recurring_seeds() {
+    using R = RecurringTemplate::Repeat;
+    RecurringTemplates file;
+    file.templates = {
+        {R::Monthly, 1, 0, 1, 25, 8, u"80,000"_s, u"家賃"_s, 1},
+        {R::Monthly, 1, 0, 1, RecurringTemplate::kMonthEnd, 2, u"250,000"_s, u"給料"_s, 1},
+        {R::EveryNMonths, 3, 2004, 11, 31, 24, u"-5,000"_s, u"積立"_s, 2},
+        {R::Yearly, 1, 0, 5, 20, 7, u"36,000"_s, u"自動車税"_s, 0},
+    };
+    seed(u"recurring_file"_s, u"four_templates"_s, lines_bytes(recurring_lines(file)));
+    file.kept = {u"毎月\t\t32\t8\t1\t日がない\t0"_s, u"メモ"_s};
+    QByteArray damaged = lines_bytes(recurring_lines(file));
+    damaged += "\x96\x88\x8c\x8e\t\t1\t8\t1\t\xff\xfe\t0\r\n"; // undecodable description
+    seed(u"recurring_file"_s, u"damaged_lines"_s, damaged);
+    seed(u"recurring_file"_s, u"lone_cr_no_end"_s,
+         lines_bytes(recurring_lines(file).mid(0, 2), "\r").chopped(1));
+    seed(u"recurring_file"_s, u"nothing"_s, QByteArray());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -223,6 +243,7 @@ int main(int argc, char** argv) {
     diary_seeds();
     values_seeds();
     asset_seeds();
+    recurring_seeds();
     std::printf("%d seeds written to %s\n", g_written, qPrintable(g_out));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "common/entry_boxes.h"
 
 #include "common/category_list.h"
+#include "ledger/description_history.h"
 #include "ledger/ledger.h"
 #include "ledger/values.h"
 #include "platform/geometry.h"
@@ -9,12 +10,15 @@
 #include "platform/storable_text.h"
 #include "platform/widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidgetItem>
+#include <QStringListModel>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +77,61 @@ void EntryBoxes::move_on_to(QWidget* after_tekiyo, QWidget* after_saifu) {
     after_saifu_ = after_saifu;
 }
 
+void EntryBoxes::offer_descriptions(const DescriptionHistory& history) {
+    history_ = &history;
+    completer_ = new QCompleter(new QStringListModel(history.descriptions(), this), this);
+    completer_->setCaseSensitivity(Qt::CaseInsensitive);
+    // Shop and place names often come first ("業務スーパー", "駅前 ローソン"):
+    // the word one remembers may stand anywhere, and the most used come first.
+    completer_->setFilterMode(Qt::MatchContains);
+    completer_->setCompletionMode(QCompleter::PopupCompletion);
+    completer_->setWidget(tekiyo);
+    // After the completer's own filter exists, so that this one sees the keys first.
+    completer_->popup()->installEventFilter(this);
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+            &EntryBoxes::take_description);
+    connect(tekiyo, &QLineEdit::textEdited, this, [this](const QString& text) {
+        completer_->setCompletionPrefix(text.trimmed());
+        if (text.trimmed().isEmpty() || completer_->completionCount() == 0)
+            completer_->popup()->hide();
+        else
+            completer_->complete();
+    });
+    connect(saifu, &QComboBox::activated, this, [this] { saifu_chosen_ = true; });
+}
+
+void EntryBoxes::take_description(const QString& text) {
+    tekiyo->setText(text);
+    if (number->text().trimmed().isEmpty()) {
+        if (const auto slot = history_->most_used_category(text)) {
+            number->setText(QString::number(*slot + 1));
+            name->setText(ledger_.himoku[*slot].name);
+        }
+    }
+    if (!saifu_chosen_) {
+        if (const auto slot = history_->most_used_wallet(text))
+            saifu->setCurrentIndex(*slot);
+    }
+}
+
+// Enter or Tab on the open list picks its current row; without one the key
+// goes to the description box as if the list had not been there.
+bool EntryBoxes::popup_key(QKeyEvent* event) {
+    const bool enter_or_tab = is_enter_or_tab(event);
+    if (!enter_or_tab && event->key() != Qt::Key_Backtab)
+        return false;
+    QAbstractItemView* popup = completer_->popup();
+    const QModelIndex row = popup->currentIndex();
+    popup->hide();
+    if (enter_or_tab && row.isValid()) {
+        take_description(row.data().toString());
+        return true;
+    }
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+    QApplication::sendEvent(tekiyo, &copy);
+    return true;
+}
+
 bool EntryBoxes::take_list_item(const QListWidgetItem* item) {
     if (!item)
         return false;
@@ -108,6 +167,8 @@ void EntryBoxes::format_kingaku() {
 }
 
 bool EntryBoxes::eventFilter(QObject* watched, QEvent* event) {
+    if (completer_ && watched == completer_->popup())
+        return event->type() == QEvent::KeyPress && popup_key(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusIn && (watched == kingaku || watched == tekiyo)) {
         if (!entered_by_user(event))
             return false;

@@ -5,13 +5,17 @@
 #include <QObject>
 #include <QString>
 
+class QKeyEvent;
+
 class QComboBox;
+class QCompleter;
 class QLineEdit;
 class QListWidgetItem;
 
 namespace kanvelo {
 
 struct Ledger;
+class DescriptionHistory;
 
 // The category number, its name, the amount, the description and the wallet
 // of the entry and the correction windows, one row below the other, and what
@@ -34,6 +38,12 @@ public:
     // Where Enter or Tab goes from the description box and from the wallet list.
     void move_on_to(QWidget* after_tekiyo, QWidget* after_saifu);
 
+    // Offers the descriptions of `history` (which must outlive the window)
+    // while the description box is typed in. Picking one fills the category
+    // when its box is empty and the wallet when the user has not chosen one;
+    // Enter or Tab without a picked row does what it does without the offer.
+    void offer_descriptions(const DescriptionHistory& history);
+
     // Copies a row of the category list into the number and name boxes.
     bool take_list_item(const QListWidgetItem* item);
     // Shows the category's name, or the messages of a refused number and the
@@ -53,12 +63,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void take_description(const QString& text);
+    bool popup_key(QKeyEvent* event);
+
     QWidget* window_;
     const Ledger& ledger_;
     Asker focus_check_;
     bool format_after_refusal_;
     QWidget* after_tekiyo_ = nullptr;
     QWidget* after_saifu_ = nullptr;
+    const DescriptionHistory* history_ = nullptr;
+    QCompleter* completer_ = nullptr;
+    bool saifu_chosen_ = false;
 };
 
 } // namespace kanvelo

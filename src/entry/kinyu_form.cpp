@@ -206,6 +206,10 @@ void KinyuForm::open_window(int proposed_row) {
     boxes_->number->setFocus();
 }
 
+void KinyuForm::offer_descriptions(const DescriptionHistory& history) {
+    boxes_->offer_descriptions(history);
+}
+
 double KinyuForm::form_height_twips() const {
     return px_to_twips(height()) + kFrameAllowance;
 }

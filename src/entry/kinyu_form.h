@@ -16,6 +16,7 @@ namespace kanvelo {
 
 struct Ledger;
 class MonthEdits;
+class DescriptionHistory;
 class Spinner;
 class CalculatorPanel;
 class EntryBoxes;
@@ -39,6 +40,9 @@ public:
     KinyuForm(MonthEdits& edits, int proposed_row, QWidget* parent = nullptr);
 
     KinyuDecision decision() const { return decision_; }
+
+    // Offers these descriptions in the description box (see EntryBoxes).
+    void offer_descriptions(const DescriptionHistory& history);
 
     // Heights count the window frame, as the layout was drawn with one.
     static constexpr double kWidth = 6300;

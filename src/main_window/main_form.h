@@ -57,6 +57,7 @@ public:
     void menu_backup();
     void menu_exit();
     void menu_zei();
+    void menu_teiki();
     void menu_option_himoku();
     void menu_option_saifu();
     // 財布: the transfer window.

@@ -9,6 +9,7 @@
 #include "editing/teisei_rules.h"
 #include "entry/kinyu_form.h"
 #include "help/help_commands.h"
+#include "ledger/description_history.h"
 #include "ledger/ledger.h"
 #include "main_window/main_form.h"
 #include "main_window/sort_rules.h"
@@ -16,6 +17,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "recurring/recurring_form.h"
 #include "reports/fileout2_form.h"
 #include "reports/fileout_form.h"
 #include "reports/print_himoku_form.h"
@@ -95,6 +97,8 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s,
      &Main_Form::menu_option_saifu},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
+    {MenuRow::Item, u"MenuOption"_s, u"MenuOptionTeiki"_s, u"定期的な収支"_s,
+     &Main_Form::menu_teiki},
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
     {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, &Main_Form::menu_sisan},
     {MenuRow::Item, {}, u"MenuGraph"_s, u"グラフ(&G)"_s, &Main_Form::menu_graph},
@@ -153,6 +157,10 @@ void Main_Form::menu_save() {
 void Main_Form::menu_exit() {
     if (save_all())
         end_application();
+}
+
+void Main_Form::menu_teiki() {
+    show_recurring_form(this, ledger_);
 }
 
 void Main_Form::menu_zei() {
@@ -267,8 +275,10 @@ void Main_Form::menu_sort_kingaku() {
 void Main_Form::kinyu_loop(bool from_button) {
     // Only the first window proposes the category of the grid's row.
     int proposed = from_button ? 0 : grid2_->row();
+    const DescriptionHistory history = read_description_history(ledger_.app_path, ledger_);
     for (;;) {
         KinyuForm window(*edits_, proposed, this);
+        window.offer_descriptions(history);
         run_modal(window);
         proposed = 0;
         if (window.decision() != KinyuDecision::Next)

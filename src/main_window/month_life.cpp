@@ -20,6 +20,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "recurring/recurring_due_form.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -59,6 +60,9 @@ void Main_Form::startup() {
     if (!errors.empty())
         show_load_errors(errors);
     report_sync_conflicts(this, ledger_);
+    // Entries that could never be saved are not offered in read-only mode.
+    if (!read_only())
+        offer_recurring_entries(this, *edits_);
 }
 
 void Main_Form::place_from_window_file(FileErrors& errors) {
