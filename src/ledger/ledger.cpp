@@ -79,6 +79,14 @@ int Ledger::add_entry(const SyusiRec& entry) {
     return kensu;
 }
 
+bool Ledger::add_entries(const std::vector<SyusiRec>& entries) {
+    if (kensu + int(entries.size()) > kSyusiLimit)
+        return false;
+    for (const SyusiRec& e : entries)
+        add_entry(e);
+    return true;
+}
+
 void Ledger::replace_entry(int i, const SyusiRec& entry) {
     if (i < 1 || i > kensu)
         return;

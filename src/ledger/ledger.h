@@ -119,6 +119,9 @@ struct Ledger {
     // Appends at kensu + 1 and counts it; returns its index, or 0 when the
     // month already holds kSyusiLimit entries (nothing changes then).
     int add_entry(const SyusiRec& entry);
+    // Appends all of them, or none when they would take the month past
+    // kSyusiLimit entries (false then).
+    bool add_entries(const std::vector<SyusiRec>& entries);
     // Correction of entry i (1..kensu; others are ignored).
     void replace_entry(int i, const SyusiRec& entry);
     // Deletion of entry i: the entries after it move up, the freed slot is
