@@ -5,9 +5,19 @@
 #include "ledger/line_file.h"
 #include "ledger/values.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace kanvelo {
+
+bool entries_damaged(const OtherMonth& m) {
+    if (m.errors.size() > m.undecodable || m.syusi.size() > std::size_t(kSyusiLimit))
+        return true;
+    return std::any_of(m.syusi.begin(), m.syusi.end(), [](const SyusiRec& s) {
+        return !himoku_slot(s.himoku_no) || !amount_value(s.kingaku) || !saifu_slot(s.saifu_no);
+    });
+}
 
 OtherMonth read_other_month(const QString& path) {
     OtherMonth m;

@@ -26,6 +26,11 @@ struct OtherMonth {
 
 OtherMonth read_other_month(const QString& path);
 
+// A file whose entries the month view would not load as they stand: the
+// reader's own complaints (bytes it could not decode aside, since those leave
+// the layout whole) or a value that cannot be a category, amount or wallet.
+bool entries_damaged(const OtherMonth& m);
+
 // The month before yyyy/mm as four- and two-digit texts.
 struct YearMonth {
     QString nen;

@@ -39,17 +39,6 @@ std::vector<MonthFile> month_files(const QString& folder) {
     return out;
 }
 
-// A file whose entries the month view would not load as they stand: the
-// reader's own complaints (bytes it could not decode aside, since those leave
-// the layout whole) or a value that cannot be a category, amount or wallet.
-bool damaged(const OtherMonth& m) {
-    if (m.errors.size() > m.undecodable || m.syusi.size() > std::size_t(kSyusiLimit))
-        return true;
-    return std::any_of(m.syusi.begin(), m.syusi.end(), [](const SyusiRec& s) {
-        return !himoku_slot(s.himoku_no) || !amount_value(s.kingaku) || !saifu_slot(s.saifu_no);
-    });
-}
-
 class Finder {
 public:
     Finder(const Ledger& ledger, const SearchQuery& query)
@@ -130,7 +119,7 @@ SearchResult search_months(const Ledger& ledger, const SearchQuery& query) {
         const OtherMonth m = read_other_month(ledger.app_path + mf.name);
         if (m.missing)
             continue;
-        if (damaged(m)) {
+        if (entries_damaged(m)) {
             finder.result.skipped << mf.name;
             continue;
         }
