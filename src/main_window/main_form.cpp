@@ -102,6 +102,8 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"Menufile"_s, u"MenuOpen"_s, u"家計簿を開く"_s, &Main_Form::open_other_month},
     {MenuRow::Item, u"Menufile"_s, u"MenuBackup"_s, u"バックアップから戻す"_s,
      &Main_Form::menu_backup},
+    {MenuRow::Item, u"Menufile"_s, u"MenuTorikomi"_s, u"明細の取り込み"_s,
+     &Main_Form::menu_torikomi},
     {MenuRow::Separator, u"Menufile"_s, u"MenuLine2"_s, {}, nullptr},
     {MenuRow::Menu, u"Menufile"_s, u"MenuPrint"_s, u"印刷"_s, nullptr},
     {MenuRow::Item, u"MenuPrint"_s, u"MenyPrintHimoku"_s, u"費目毎の収支"_s,
@@ -136,6 +138,7 @@ const MenuRow kMenuRows[] = {
     {MenuRow::Item, u"MenuOption"_s, u"OptionMenuSaifu"_s, u"財布・口座名"_s,
      &Main_Form::menu_option_saifu},
     {MenuRow::Item, u"MenuOption"_s, u"MenuOptionZei"_s, u"消費税率"_s, &Main_Form::menu_zei},
+    {MenuRow::Item, u"MenuOption"_s, u"MenuBunrui"_s, u"自動分類"_s, &Main_Form::menu_bunrui},
     {MenuRow::Item, {}, u"MenuNikki"_s, u"日記(&D)"_s, &Main_Form::menu_nikki},
     {MenuRow::Item, {}, u"menu_資産"_s, u"資産管理(&S)"_s, &Main_Form::menu_sisan},
     {MenuRow::Item, {}, u"MenuGraph"_s, u"グラフ(&G)"_s, &Main_Form::menu_graph},
@@ -159,6 +162,7 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent) : QMainWindow(parent), led
     setObjectName(u"Main_Form"_s);
     setWindowTitle(u"家計簿ぽるる"_s);
     setCentralWidget(new QWidget(this));
+    setAcceptDrops(true); // a statement dropped on the window is imported
     build_menus();
     build_controls();
     setup_grids();
