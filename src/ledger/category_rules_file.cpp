@@ -147,17 +147,28 @@ WriteResult write_category_rules(const QString& path, const CategoryRules& rules
 
 RuleMatcher::RuleMatcher(const std::vector<CategoryRule>& rules) : rules_(rules) {
     folded_.reserve(rules.size());
-    for (const CategoryRule& r : rules)
-        folded_.push_back(search_fold(r.text.trimmed()));
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        folded_.push_back(search_fold(rules[i].text.trimmed()));
+        if (!folded_.back().isEmpty())
+            by_first_[folded_.back().front().unicode()].push_back(int(i));
+    }
 }
 
 const CategoryRule* RuleMatcher::match(const QString& description) const {
     const QString text = search_fold(description);
-    for (std::size_t i = 0; i < folded_.size(); ++i) {
-        if (!folded_[i].isEmpty() && text.contains(folded_[i]))
-            return &rules_[i];
+    int best = -1;
+    for (const QChar c : text) {
+        const auto it = by_first_.constFind(c.unicode());
+        if (it == by_first_.constEnd())
+            continue;
+        for (const int i : *it) {
+            if (best >= 0 && i >= best)
+                break;
+            if (text.contains(folded_[i]))
+                best = i;
+        }
     }
-    return nullptr;
+    return best < 0 ? nullptr : &rules_[best];
 }
 
 } // namespace kanvelo

@@ -3,6 +3,7 @@
 #include "ledger/file_error.h"
 #include "ledger/statement_reader.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -67,6 +68,9 @@ public:
 private:
     const std::vector<CategoryRule>& rules_;
     std::vector<QString> folded_;
+    // The rules by the first character of their text, in order: a rule is
+    // tried only when the description holds that character.
+    QHash<char16_t, std::vector<int>> by_first_;
 };
 
 } // namespace kanvelo
