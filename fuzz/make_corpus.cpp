@@ -228,6 +228,41 @@ void recurring_seeds() {
     seed(u"recurring_file"_s, u"nothing"_s, QByteArray());
 }
 
+// Statements as banks and card companies write them, in each encoding.
+void statement_seeds() {
+    const QStringList card{u"カード名称,ぽるるカード"_s,
+                           u"ご利用期間,2004/02/16～2004/03/15"_s,
+                           u"ご利用日,ご利用店名,ご利用金額,支払区分"_s,
+                           u"2004/02/20,スーパー,\"3,240\",1回"_s,
+                           u"04/03/02,\"カフェ\r\n青空\",△450,1回"_s,
+                           u"3/05,a,1.5,1回"_s,
+                           u"合計,,\"3,690\","_s};
+    const QString bank = u"取引日\t摘要\t出金\t入金\t残高\r\nR6.3.1\t家賃\t80000\t\t1\r\n"
+                         "平成31年4月30日\t給与\t\t300000\t2\r\nH31.5.1\tx\t1\t2\t3\r\n"_s;
+    const QString plain =
+        u"A;B;C\n2004-03-01;\"x;\"\"y\"\"\";(1,234)\n20040302;z;￥１，０００円\n"_s;
+    seed(u"statement_reader"_s, u"card_cp932"_s, lines_bytes(card));
+    seed(u"statement_reader"_s, u"card_utf8_bom"_s, "\xEF\xBB\xBF" + card.join(u"\r\n"_s).toUtf8());
+    QByteArray utf16("\xFF\xFE");
+    const QString bank_text = bank;
+    utf16.append(reinterpret_cast<const char*>(bank_text.utf16()), bank_text.size() * 2);
+    seed(u"statement_reader"_s, u"bank_utf16"_s, utf16);
+    seed(u"statement_reader"_s, u"semicolon_utf8"_s, plain.toUtf8());
+    seed(u"statement_reader"_s, u"undecodable"_s, QByteArray("\x82\xA0,\xFF\xFD\r\n"));
+}
+
+void rules_seeds() {
+    const QStringList lines{u"ルール\tアマゾン\t12\t"_s,
+                            u"ルール\tＥＴＣ\t19\t3"_s,
+                            u"形式\t0123456789abcdef\t1\t3\t\t5\t6\t2\t1"_s,
+                            u"形式\tfedcba9876543210\t\t\t\t\t\t0\t0"_s,
+                            u"ルール\tこわれた\t31\t"_s,
+                            u"メモ"_s};
+    seed(u"category_rules_file"_s, u"rules"_s, lines_bytes(lines));
+    seed(u"category_rules_file"_s, u"undecodable"_s,
+         lines_bytes(lines.mid(0, 2)) + QByteArray("\x85\x40\t1\r\n\x81"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -244,6 +279,8 @@ int main(int argc, char** argv) {
     values_seeds();
     asset_seeds();
     recurring_seeds();
+    statement_seeds();
+    rules_seeds();
     std::printf("%d seeds written to %s\n", g_written, qPrintable(g_out));
     return 0;
 }

@@ -38,7 +38,7 @@ bool is_day_name(const QString& name) {
 
 bool is_kept_name(const QString& name) {
     static const QRegularExpression pattern(
-        u"^(kanvelo2?\\.ini|~\\d{6}\\.dat|日記\\d{4}\\.dat|定期収支\\.txt)$"_s);
+        u"^(kanvelo2?\\.ini|~\\d{6}\\.dat|日記\\d{4}\\.dat|定期収支\\.txt|自動分類\\.txt)$"_s);
     return pattern.match(name).hasMatch();
 }
 

@@ -27,6 +27,7 @@ const QString kWritingCommands[] = {
     u"MenuBudget"_s, u"MenuOptionHimoku"_s, u"OptionMenuSaifu"_s, u"MenuOptionZei"_s,
     u"MenuNikki"_s,  u"menu_資産"_s,        u"Main_Kinyu"_s,      u"Main_Saifu"_s,
     u"MenuUndo"_s,   u"MenuRedo"_s,         u"MenuOptionTeiki"_s,
+    u"MenuTorikomi"_s, u"MenuBunrui"_s,
 };
 
 } // namespace

@@ -74,6 +74,7 @@ Main_Form::Main_Form(Ledger& ledger, QWidget* parent)
     on_end_ = [] { QCoreApplication::exit(0); };
     set_backup_failure_reporter([this](const FileError& e) { report_backup_failure(e); });
     new HelpKey(this);
+    setAcceptDrops(true); // a statement dropped on the window is imported
     set_disk_change_handler([this](const QString& path, const QString& kept) {
         return ask_about_disk_change(this, path, kept, in_save_);
     });

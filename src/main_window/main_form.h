@@ -88,6 +88,11 @@ public:
     void menu_sort_kingaku();
     // 検索; a result chosen there is shown by show_found_entry.
     void menu_kensaku();
+    // 明細の取り込み (also a file dropped on the window) and 自動分類:
+    // main_import.cpp.
+    void menu_torikomi();
+    void import_file(const QString& path);
+    void menu_bunrui();
     // Shows entry `index` of the month nen/tuki, opening that month first
     // (after saving the open one) when it is another.
     void show_found_entry(int nen, int tuki, int index);
@@ -109,6 +114,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void build_menus();

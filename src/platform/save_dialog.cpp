@@ -43,4 +43,15 @@ QString ask_save_path(QWidget* parent, const SaveKind& kind, const QString& file
     }
 }
 
+QString ask_open_path(QWidget* parent, const SaveKind& kind) {
+    QFileDialog dialog(parent, kind.title, documents_folder(), kind.filter);
+    dialog.setObjectName(kind.dialog_name);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    if (run_modal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
 } // namespace kanvelo

@@ -22,4 +22,8 @@ struct SaveKind {
 // when the user says so. Empty when cancelled.
 QString ask_save_path(QWidget* parent, const SaveKind& kind, const QString& file_name);
 
+// Asks which existing file to open, in the same dialog; `kind.suffix` is not
+// used. Empty when cancelled.
+QString ask_open_path(QWidget* parent, const SaveKind& kind);
+
 } // namespace kanvelo

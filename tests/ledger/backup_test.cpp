@@ -50,6 +50,7 @@ TEST_F(Backups, TheDaysFirstSaveKeepsTheFileItReplacesOnlyTheProgramsOwnFiles) {
         {u"kanvelo2.ini"_s, u"kanvelo2.ini"_s},
         {u"日記2004.dat"_s, u"日記2004.dat"_s},
         {u"定期収支.txt"_s, u"定期収支.txt"_s},
+        {u"自動分類.txt"_s, u"自動分類.txt"_s},
         {u"資産/sisan.dat"_s, u"sisan.dat"_s},
         {u"sisan.dat"_s, {}},
         {u"資産/m0000001.txt"_s, {}},

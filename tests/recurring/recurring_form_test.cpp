@@ -75,6 +75,16 @@ TEST_F(RecurringTest, OpeningTheMonthOffersWhatIsDueAndNotRecordedAndRecordsItOn
     EXPECT_EQ(main_text("Main_syunyu"), u"250,000"_s);
     EXPECT_EQ(main_text("Main_Sisyutu"), u"116,000"_s);
 
+    // Both entries are one step of the month's history.
+    make_active(*main);
+    g1->setFocus();
+    QTest::keyClick(g1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ledger->kensu, 1);
+    EXPECT_EQ(main_text("Main_Sisyutu"), u"0"_s);
+    QTest::keyClick(g1, Qt::Key_Y, Qt::ControlModifier);
+    ASSERT_EQ(ledger->kensu, 3);
+    EXPECT_EQ(g1->text(3, 3), u"自動車税"_s);
+
     // Saved and opened again: nothing is due any more, no window comes.
     const QStringList lines = save_month();
     EXPECT_EQ(lines.mid(186, 5),
