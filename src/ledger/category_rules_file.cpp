@@ -92,7 +92,7 @@ QString layout_id(const QString& layout_key) {
 
 CategoryRulesRead read_category_rules(const QString& path) {
     CategoryRulesRead out;
-    LineFile file = read_line_file(path);
+    LineFile file = read_line_file(path, Watch::Yes);
     out.report.missing = file.missing;
     out.report.unreadable = file.unreadable;
     out.report.errors = file.errors;

@@ -107,7 +107,7 @@ QString day_text(int day) {
 
 RecurringRead read_recurring(const QString& path) {
     RecurringRead out;
-    LineFile file = read_line_file(path);
+    LineFile file = read_line_file(path, Watch::Yes);
     out.report.missing = file.missing;
     out.report.unreadable = file.unreadable;
     out.report.errors = file.errors;
