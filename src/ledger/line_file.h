@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/cp932.h"
 #include "ledger/file_error.h"
 
 #include <QByteArray>
@@ -45,22 +46,6 @@ QList<QByteArray> split_lines(const QByteArray& bytes);
 // naming the file and the line, when a line holds a character code page 932
 // cannot store or a line break; the old file is then left whole.
 WriteResult write_line_file(const QString& path, const QStringList& lines);
-
-// Bytes the code page cannot decode (damage, another program's bytes) are held
-// as markers, one lone low surrogate U+DC00 + byte per byte, and written back
-// as that byte, so a damaged file saves byte for byte as it was read. A code
-// the code page holds twice reads as its character and is written back in
-// the form Windows writes.
-
-// Encodes text as code page 932, markers as their bytes. Returns nullopt when
-// some character cannot be stored; `bad` then receives the first such one.
-std::optional<QByteArray> encode_cp932(const QString& text, QString* bad = nullptr);
-// Decodes one line; `ok` is false when some bytes became markers.
-QString decode_cp932(const QByteArray& bytes, bool* ok = nullptr);
-
-// The first character of `text` that code page 932 cannot store, or empty.
-// Markers can be stored.
-QString first_unstorable(const QString& text);
 
 // The core of write_line_file for bytes that are ready: replaces the file
 // atomically and durably (the new file is on the disk before it takes the old

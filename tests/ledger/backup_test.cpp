@@ -125,8 +125,9 @@ TEST_F(Backups, PruningNeverFollowsALinkNorRemovesWhatTheProgramDidNotWrite) {
         const QDate first(2026, 11, 1);
         for (int d = 0; d < kBackupDays; ++d)
             put(data, kept(first.addDays(d), kMonth), "day " + QByteArray::number(d));
-        if (link == Link::OldestDay)
+        if (link == Link::OldestDay) {
             ASSERT_TRUE(QFile::link(canary, backup + u"/2020-01-01"_s));
+        }
         if (link == Link::InsideOldestDay) {
             ASSERT_TRUE(QFile::link(canary, data.file(kept(first, u"photos"_s))));
             ASSERT_TRUE(QFile::link(outside.file(u"photos/~200403.dat"_s),
