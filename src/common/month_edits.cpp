@@ -59,8 +59,7 @@ public:
         // table exactly as it found it.
         covered_.assign(ledger_.syusi.begin() + first_, ledger_.syusi.begin() + first_ + n);
         hi_before_ = ledger_.hi;
-        for (const SyusiRec& e : entries_)
-            ledger_.add_entry(e);
+        ledger_.add_entries(entries_);
         ledger_.hi = entries_.back().hiduke.mid(6, 2);
         return {What::Inserted, first_, n, 0};
     }
