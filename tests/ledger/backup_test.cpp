@@ -100,9 +100,6 @@ TEST_F(Backups, ThirtyOneDaysOfSavesKeepTheNewestThirtyAndNothingElseIsTouched) 
 }
 
 TEST_F(Backups, PruningNeverFollowsALinkNorRemovesWhatTheProgramDidNotWrite) {
-    // Where a link may lead the prune: the oldest day, an entry inside the
-    // oldest real day, or backup/ itself. The canary lies outside the data
-    // folder and must come through byte for byte.
     enum class Link { OldestDay, InsideOldestDay, BackupFolder };
     for (const Link link : {Link::OldestDay, Link::InsideOldestDay, Link::BackupFolder}) {
         SCOPED_TRACE(static_cast<int>(link));
@@ -142,13 +139,11 @@ TEST_F(Backups, PruningNeverFollowsALinkNorRemovesWhatTheProgramDidNotWrite) {
         EXPECT_EQ(outside.read_bytes(u"photos/p1.png"_s), photo);
         EXPECT_EQ(outside.read_bytes(u"photos/~200403.dat"_s), "looks like a copy");
         if (link == Link::OldestDay) {
-            // A link is not a day the program kept: thirty real days remain.
             EXPECT_TRUE(QFileInfo(backup + u"/2020-01-01"_s).isSymLink());
             EXPECT_FALSE(data.exists(kept(first, kMonth)));
             EXPECT_EQ(data.read_bytes(kept(first.addDays(1), kMonth)), "day 1");
         }
         if (link == Link::InsideOldestDay) {
-            // The oldest day loses its copy; the user's file and links stay.
             EXPECT_FALSE(data.exists(kept(first, kMonth)));
             EXPECT_EQ(data.read_bytes(kept(first, u"notes.txt"_s)), "mine");
             EXPECT_TRUE(QFileInfo(data.file(kept(first, u"photos"_s))).isSymLink());

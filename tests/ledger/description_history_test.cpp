@@ -10,9 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The open month is March 2007: the twelve months before it reach back to
-// March 2006. One month is damaged, one is in the oldest layout, one is just
-// out of reach, and the open month's own file is stale (memory counts).
+// March 2007 open: the twelve months before reach back to March 2006.
 struct DescriptionHistoryTest : ::testing::Test {
     TempFolder dir;
     Ledger l;
@@ -51,15 +49,11 @@ struct DescriptionHistoryTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(DescriptionHistoryTest, ListsTheDescriptionsMostUsedFirstThenMostRecent) {
+TEST_F(DescriptionHistoryTest, ListsMostUsedFirstAndProposesTheMostUsedCategoryAndWallet) {
     const DescriptionHistory h = read_description_history(dir.path(), l);
     // スーパー 4, coffee 3, then the single uses by their dates.
     EXPECT_EQ(h.descriptions(), (QStringList{u"スーパー"_s, u"coffee"_s, u"引き出し"_s,
                                              u"コーヒー"_s, u"振替"_s, u"家賃"_s}));
-}
-
-TEST_F(DescriptionHistoryTest, ProposesTheCategoryAndWalletMostUsedWithADescription) {
-    const DescriptionHistory h = read_description_history(dir.path(), l);
     struct Case {
         const char* what;
         QString tekiyo;

@@ -1,4 +1,3 @@
-// A save never replaces blindly a file someone else changed since it was read.
 #include "ledger/disk_state.h"
 #include "ledger/line_file.h"
 #include "support/test_files.h"
@@ -32,13 +31,11 @@ struct DiskChange : ::testing::Test {
         set_disk_change_handler(nullptr);
         forget_disk_states();
     }
-    // The month as the program loads it.
     void load(const QByteArray& bytes) {
         dir.write_bytes(kMonth, bytes);
         ASSERT_FALSE(read_line_file(dir.file(kMonth), Watch::Yes).missing);
     }
     WriteResult save(const QString& line) { return write_line_file(dir.file(kMonth), {line}); }
-    // Another program's write: new bytes, or the same bytes with a new time.
     void other_writes(const QByteArray& bytes) {
         dir.write_bytes(kMonth, bytes);
         set_modified(dir.file(kMonth), QDateTime::currentDateTime().addSecs(5));
@@ -50,20 +47,23 @@ struct DiskChange : ::testing::Test {
 
 } // namespace
 
-TEST_F(DiskChange, AFileChangedByAnotherIsKeptBesideItBeforeTheQuestionAndOnlyThen) {
+TEST_F(DiskChange, AFileChangedByAnotherIsKeptBesideItAndBothAnswersLoseNothing) {
     const struct {
         const char* what;
         std::optional<QByteArray> other; // nullopt: removed
+        DiskChoice answer;
         bool asked;
+        QByteArray file_after;
     } cases[] = {
-        {"other bytes", QByteArray("other\r\n"), true},
-        {"other bytes of the same size", QByteArray("OURS\r\n"), true},
-        {"the same bytes touched", QByteArray("ours\r\n"), false},
-        {"removed", std::nullopt, false},
+        {"other bytes, kept mine", QByteArray("other\r\n"), DiskChoice::KeepMine, true, "mine\r\n"},
+        {"same size, loaded", QByteArray("OURS\r\n"), DiskChoice::LoadDisk, true, "OURS\r\n"},
+        {"the same bytes touched", QByteArray("ours\r\n"), DiskChoice::KeepMine, false, "mine\r\n"},
+        {"removed", std::nullopt, DiskChoice::KeepMine, false, "mine\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         asked.clear();
+        answer = c.answer;
         for (const QString& name : conflict_copies())
             QFile::remove(dir.file(name));
         load("ours\r\n");
@@ -71,14 +71,22 @@ TEST_F(DiskChange, AFileChangedByAnotherIsKeptBesideItBeforeTheQuestionAndOnlyTh
             other_writes(*c.other);
         else
             QFile::remove(dir.file(kMonth));
-        EXPECT_FALSE(save(u"mine"_s));
-        EXPECT_EQ(dir.read_bytes(kMonth), "mine\r\n");
+        const WriteResult r = save(u"mine"_s);
+        const bool saved = c.answer == DiskChoice::KeepMine;
+        EXPECT_EQ(!r.has_value(), saved);
+        EXPECT_EQ(r.has_value() && is_superseded(*r), !saved);
+        EXPECT_EQ(dir.read_bytes(kMonth), c.file_after);
         ASSERT_EQ(asked.size(), c.asked ? 1 : 0);
         ASSERT_EQ(conflict_copies().size(), c.asked ? 1 : 0);
         if (c.asked) {
             EXPECT_EQ(QFileInfo(asked.first()).fileName(), conflict_copies().first());
             EXPECT_EQ(dir.read_bytes(conflict_copies().first()), *c.other);
         }
+        // The version kept is asked about once, not at every save after.
+        asked.clear();
+        answer = DiskChoice::KeepMine;
+        EXPECT_FALSE(save(u"later"_s));
+        EXPECT_TRUE(asked.isEmpty());
     }
 }
 
@@ -94,36 +102,6 @@ TEST_F(DiskChange, TheProgramsOwnSavesAreNoChange) {
     dir.write_bytes(u"kanvelo.ini"_s, "other\r\n");
     EXPECT_FALSE(write_line_file(ini, {u"c"_s}));
     EXPECT_EQ(asked.size(), 1);
-}
-
-TEST_F(DiskChange, BothAnswersLoseNothing) {
-    const struct {
-        DiskChoice answer;
-        QByteArray file_after;
-        bool saved;
-    } cases[] = {
-        {DiskChoice::KeepMine, "mine\r\n", true},
-        {DiskChoice::LoadDisk, "other\r\n", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(int(c.answer));
-        answer = c.answer;
-        for (const QString& name : conflict_copies())
-            QFile::remove(dir.file(name));
-        load("ours\r\n");
-        other_writes("other\r\n");
-        const WriteResult r = save(u"mine"_s);
-        EXPECT_EQ(!r.has_value(), c.saved);
-        EXPECT_EQ(r.has_value() && is_superseded(*r), !c.saved);
-        EXPECT_EQ(dir.read_bytes(kMonth), c.file_after);
-        ASSERT_EQ(conflict_copies().size(), 1);
-        EXPECT_EQ(dir.read_bytes(conflict_copies().first()), "other\r\n");
-        // The version kept is asked about once, not at every save after.
-        asked.clear();
-        answer = DiskChoice::KeepMine;
-        EXPECT_FALSE(save(u"later"_s));
-        EXPECT_TRUE(asked.isEmpty());
-    }
 }
 
 TEST_F(DiskChange, ACopyNeverTakesTheNameOfAnEarlierOneNorMoreReadersThanItsFile) {

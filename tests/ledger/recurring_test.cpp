@@ -14,75 +14,36 @@ namespace {
 
 using R = RecurringTemplate::Repeat;
 
-RecurringTemplate make(R repeat, int every, int from_nen, int from_tuki, int day) {
-    RecurringTemplate t;
-    t.repeat = repeat;
-    t.every = every;
-    t.from_nen = from_nen;
-    t.from_tuki = from_tuki;
-    t.day = day;
-    t.himoku_no = 8;
-    t.kingaku = u"80,000"_s;
-    t.tekiyo = u"家賃"_s;
-    t.saifu_no = 1;
-    return t;
+RecurringTemplate make(R repeat, int every, int from_nen, int from_tuki, int day, int himoku = 8,
+                       const QString& kingaku = u"80,000"_s, const QString& tekiyo = u"家賃"_s) {
+    return {repeat, every, from_nen, from_tuki, day, himoku, kingaku, tekiyo, 1};
 }
 
 } // namespace
 
 TEST(RecurringDue, FallsOnItsDayInTheMonthsItRepeatsIn) {
     const int end = RecurringTemplate::kMonthEnd;
-    struct Case {
-        const char* what;
+    const struct {
         RecurringTemplate t;
         int nen, tuki;
         QDate due; // null: not due
+    } cases[] = {
+        {make(R::Monthly, 1, 0, 1, 25), 2004, 3, {2004, 3, 25}},
+        {make(R::Monthly, 1, 0, 1, end), 2004, 2, {2004, 2, 29}},
+        {make(R::Monthly, 1, 0, 1, end), 2005, 2, {2005, 2, 28}},
+        {make(R::Monthly, 1, 0, 1, 31), 2005, 2, {2005, 2, 28}},
+        {make(R::Monthly, 1, 0, 1, 31), 2005, 1, {2005, 1, 31}},
+        {make(R::EveryNMonths, 3, 2004, 11, 10), 2004, 11, {2004, 11, 10}},
+        {make(R::EveryNMonths, 3, 2004, 11, 10), 2005, 2, {2005, 2, 10}},
+        {make(R::EveryNMonths, 3, 2004, 11, 10), 2005, 1, {}},
+        {make(R::EveryNMonths, 3, 2004, 11, 10), 2004, 8, {}},
+        {make(R::EveryNMonths, 12, 2004, 6, end), 2007, 6, {2007, 6, 30}},
+        {make(R::Yearly, 1, 0, 5, 20), 1999, 5, {1999, 5, 20}},
+        {make(R::Yearly, 1, 0, 5, 20), 1999, 6, {}},
+        {make(R::Yearly, 1, 0, 2, 29), 2005, 2, {2005, 2, 28}},
     };
-    const Case cases[] = {
-        {"monthly", make(R::Monthly, 1, 0, 1, 25), 2004, 3, {2004, 3, 25}},
-        {"月末 in a leap February", make(R::Monthly, 1, 0, 1, end), 2004, 2, {2004, 2, 29}},
-        {"月末 in February", make(R::Monthly, 1, 0, 1, end), 2005, 2, {2005, 2, 28}},
-        {"月末 in April", make(R::Monthly, 1, 0, 1, end), 2005, 4, {2005, 4, 30}},
-        {"day 31 in February is its last day",
-         make(R::Monthly, 1, 0, 1, 31),
-         2005,
-         2,
-         {2005, 2, 28}},
-        {"day 31 in a month that has it", make(R::Monthly, 1, 0, 1, 31), 2005, 1, {2005, 1, 31}},
-        {"every 3 months: the first month",
-         make(R::EveryNMonths, 3, 2004, 11, 10),
-         2004,
-         11,
-         {2004, 11, 10}},
-        {"every 3 months: across the year-end",
-         make(R::EveryNMonths, 3, 2004, 11, 10),
-         2005,
-         2,
-         {2005, 2, 10}},
-        {"every 3 months: a month between", make(R::EveryNMonths, 3, 2004, 11, 10), 2005, 1, {}},
-        {"every 3 months: before the first month",
-         make(R::EveryNMonths, 3, 2004, 11, 10),
-         2004,
-         8,
-         {}},
-        {"every 2 months a year later",
-         make(R::EveryNMonths, 2, 2004, 1, 5),
-         2005,
-         1,
-         {2005, 1, 5}},
-        {"every 12 months", make(R::EveryNMonths, 12, 2004, 6, end), 2007, 6, {2007, 6, 30}},
-        {"yearly in its month", make(R::Yearly, 1, 0, 5, 20), 1999, 5, {1999, 5, 20}},
-        {"yearly, other month", make(R::Yearly, 1, 0, 5, 20), 1999, 6, {}},
-        {"yearly on 29 February in a common year",
-         make(R::Yearly, 1, 0, 2, 29),
-         2005,
-         2,
-         {2005, 2, 28}},
-    };
-    for (const Case& c : cases) {
-        const auto due = due_date(c.t, c.nen, c.tuki);
-        EXPECT_EQ(due.value_or(QDate()), c.due) << c.what;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(due_date(c.t, c.nen, c.tuki).value_or(QDate()), c.due) << c.nen << "/" << c.tuki;
 }
 
 TEST(RecurringDue, OnlyTemplatesNotRecordedYetAreDueEachMatchedOnce) {
@@ -91,37 +52,27 @@ TEST(RecurringDue, OnlyTemplatesNotRecordedYetAreDueEachMatchedOnce) {
     init_default_ledger(l, dir);
     l.nen = u"2004"_s;
     l.tuki = u"03"_s;
-    RecurringTemplate rent = make(R::Monthly, 1, 0, 1, 25);
-    RecurringTemplate salary = make(R::Monthly, 1, 0, 1, 20);
-    salary.himoku_no = 2;
-    salary.kingaku = u"250000"_s;
-    salary.tekiyo = u"給料"_s;
-    RecurringTemplate coffee = make(R::Monthly, 1, 0, 1, 1);
-    coffee.himoku_no = 12;
-    coffee.kingaku = u"300"_s;
-    coffee.tekiyo = u"Coffee"_s;
-    const RecurringTemplate yearly_elsewhere = make(R::Yearly, 1, 0, 7, 1);
-    // Recorded already: the rent (amount written another way, blanks around
-    // the description) and one of two equal coffees.
+    const RecurringTemplate coffee = make(R::Monthly, 1, 0, 1, 1, 12, u"300"_s, u"Coffee"_s);
+    const std::vector<RecurringTemplate> templates = {
+        make(R::Monthly, 1, 0, 1, 25), make(R::Monthly, 1, 0, 1, 20, 2, u"250000"_s, u"給料"_s),
+        coffee, coffee, make(R::Yearly, 1, 0, 7, 1)};
+    // Recorded: the rent (amount written another way, blanks around the
+    // description) and one coffee; the salary on another day or category is not.
     l.add_entry({u"20040325"_s, u"08"_s, u"80000"_s, u" 家賃 "_s, u"0"_s});
     l.add_entry({u"20040301"_s, u"12"_s, u"300"_s, u"COFFEE"_s, u"0"_s});
-    // Not the same: another day, another category.
     l.add_entry({u"20040321"_s, u"2"_s, u"250,000"_s, u"給料"_s, u"1"_s});
     l.add_entry({u"20040320"_s, u"3"_s, u"250,000"_s, u"給料"_s, u"1"_s});
 
-    const std::vector<DueEntry> due =
-        due_entries({rent, salary, coffee, coffee, yearly_elsewhere}, l);
+    const std::vector<DueEntry> due = due_entries(templates, l);
     ASSERT_EQ(due.size(), 2u);
     EXPECT_EQ(due[0].template_index, 1);
-    EXPECT_EQ(due[0].entry.hiduke, u"20040320"_s);
-    EXPECT_EQ(due[0].entry.himoku_no, u"2"_s);
-    EXPECT_EQ(due[0].entry.kingaku, u"250000"_s);
-    EXPECT_EQ(due[0].entry.saifu_no, u"1"_s);
+    const SyusiRec& e = due[0].entry;
+    EXPECT_EQ(QStringList({e.hiduke, e.himoku_no, e.kingaku, e.saifu_no}),
+              QStringList({u"20040320"_s, u"2"_s, u"250000"_s, u"1"_s}));
     EXPECT_EQ(due[1].template_index, 3);
 
-    // Recorded, they are due no more.
     ASSERT_TRUE(l.add_entries({due[0].entry, due[1].entry}));
-    EXPECT_TRUE(due_entries({rent, salary, coffee, coffee, yearly_elsewhere}, l).empty());
+    EXPECT_TRUE(due_entries(templates, l).empty());
 }
 
 TEST(RecurringFile, ReadsTemplatesAndKeepsDamagedLinesAsTheyWere) {

@@ -264,14 +264,6 @@ TEST(PrintPages, RowsFillThePageLeavingRoomForHeadAndFooter) {
     }
 }
 
-// Full-width characters two units wide, others one, as on the statements.
-double cells(const QString& s) {
-    double w = 0;
-    for (QChar c : s)
-        w += c.unicode() < 0x100 ? 1 : 2;
-    return w;
-}
-
 TEST(PrintColumns, ATextWrapsInsideItsColumnAndAPaddedFieldGivesUpBlanksFirst) {
     const struct {
         QString text;
@@ -283,46 +275,39 @@ TEST(PrintColumns, ATextWrapsInsideItsColumnAndAPaddedFieldGivesUpBlanksFirst) {
         {u""_s, 0, 41, {u""_s}},
         {u"あいうえお"_s, 0, 10, {u"あいうえお"_s}},
         {u"あいうえおか"_s, 0, 10, {u"あいうえお"_s, u"か"_s}},
-        {u"あいうえおa"_s, 0, 11, {u"あいうえおa"_s}},
         {u"aあいうえお"_s, 0, 10, {u"aあいうえ"_s, u"お"_s}},
-        {u"あ"_s, 0, 1, {u"あ"_s}}, // wider than the column: a line of its own
-        {u"あい"_s, 0, 1, {u"あ"_s, u"い"_s}},
+        {u"あい"_s, 0, 1, {u"あ"_s, u"い"_s}}, // wider than the column: a line each
         {u"1,000"_s, 15, 16, {u"          1,000"_s}},
-        {u"1,000"_s, 10, 10, {u"     1,000"_s}},
         {u"12,345,678"_s, 10, 9, {u"12,345,67"_s, u"8"_s}},
         {u"1,234,567"_s, 10, 9, {u"1,234,567"_s}},
         {u"1,234,567"_s, 10, 10, {u" 1,234,567"_s}},
     };
+    // Full-width characters two units wide, others one, as on the statements.
+    const auto cells = [](const QString& s) {
+        double w = 0;
+        for (QChar c : s)
+            w += c.unicode() < 0x100 ? 1 : 2;
+        return w;
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
-        const QStringList lines = fit_field(c.text, c.field, c.width, &cells);
+        const QStringList lines = fit_field(c.text, c.field, c.width, cells);
         EXPECT_EQ(lines, c.lines);
         EXPECT_EQ(lines.join(QString()).trimmed(), c.text);
     }
 }
 
-TEST_F(PrintLayoutTest, ALongDescriptionWrapsInsideItsColumnWhole) {
-    const QString longest = QString(u"長い摘要の文字列"_s).repeated(5); // 40 full-width
-    StatementData d = entries(30, true);
-    d.rows[1][3] = longest;
-    const Rendered r = render(dir, &print_mainichi, d);
-    ASSERT_EQ(r.pages.size(), 1);
-    EXPECT_FALSE(r.pages.first().contains(u"…"_s));
-    EXPECT_EQ(ink_right_of_frame(dir, r.pdf), 0);
-    // The long text whole, the rows after it below it.
-    EXPECT_EQ(drawn_order_text(r.pdf), drawn_text(mainichi_title(d.nen, d.tuki), d));
-}
-
 // Searching or copying from a saved statement gives the characters printed,
-// not the Kangxi radicals or U+2027 some fonts give the same glyphs.
-TEST_F(PrintLayoutTest, TheTextLayerHoldsTheCharactersPrinted) {
+// not the Kangxi radicals or U+2027 some fonts give the same glyphs; a long
+// description wraps whole inside its column.
+TEST_F(PrintLayoutTest, TheTextLayerHoldsTheCharactersPrintedAndLongTextWrapsWhole) {
     Ledger ledger;
     init_default_ledger(ledger, dir);
     const QStringList descriptions{
         u"スーパー・日用品"_s, u"月末の支払い"_s,   u"水道料金（自動引落）"_s,
         u"小口現金の補充"_s,   u"自動車税・車検"_s, u"高速道路の入口"_s,
         u"外食（昼食）"_s,     u"目薬と金具"_s,     u"入金・出金の記録"_s};
-    StatementData mainichi = entries(0);
+    StatementData mainichi = entries(0, true);
     StatementData himoku = categories(false);
     for (int i = 0; i < kHimokuCount; ++i) {
         const QString& name = ledger.himoku[i].name;
@@ -331,6 +316,7 @@ TEST_F(PrintLayoutTest, TheTextLayerHoldsTheCharactersPrinted) {
                               descriptions.at(i % descriptions.size())});
         himoku.rows[i][1] = name;
     }
+    mainichi.rows[1][3] = QString(u"長い摘要の文字列"_s).repeated(5); // 40 full-width
     const struct {
         PrintFunction print;
         const StatementData& data;
@@ -341,12 +327,9 @@ TEST_F(PrintLayoutTest, TheTextLayerHoldsTheCharactersPrinted) {
         SCOPED_TRACE(c.title.toStdString());
         const Rendered r = render(dir, c.print, c.data);
         ASSERT_EQ(r.pages.size(), 1);
-        const QString text = drawn_order_text(r.pdf);
-        EXPECT_EQ(text, drawn_text(c.title, c.data));
-        QString radicals;
-        for (const QChar ch : text)
-            if ((ch.unicode() >= 0x2E80 && ch.unicode() <= 0x2FDF) || ch.unicode() == 0x2027)
-                radicals += ch;
-        EXPECT_EQ(radicals, u""_s);
+        EXPECT_EQ(drawn_order_text(r.pdf), drawn_text(c.title, c.data));
+        if (c.print == &print_mainichi) {
+            EXPECT_EQ(ink_right_of_frame(dir, r.pdf), 0);
+        }
     }
 }

@@ -87,8 +87,7 @@ TEST_F(KensakuFormTest, AHitInAnotherMonthOpensItAfterSavingAndSelectsTheEntry) 
     EXPECT_EQ(messages.texts().size(), 1);
 }
 
-// A hit opened in a month that was not open lies wholly in view, above the
-// entries grid's horizontal scroll bar, once the new month has been laid out.
+// A hit opened in another month lies wholly in view, above the horizontal scroll bar.
 TEST_F(KensakuFormTest, AHitOpenedInAnotherMonthIsWhollyInView) {
     for (const auto& [file, month, count] :
          {std::tuple{u"~200402.dat"_s, u"02"_s, 60}, {u"~200405.dat"_s, u"05"_s, 45}}) {
@@ -118,7 +117,7 @@ TEST_F(KensakuFormTest, AHitOpenedInAnotherMonthIsWhollyInView) {
         Grid* g = grid("Main_Grid1");
         ASSERT_EQ(g->row(), c.index);
         ASSERT_EQ(g->text(c.index, 3), wanted);
-        // The fault hid the row under this bar; without it there is nothing to test.
+        // Without the bar there is nothing to test.
         ASSERT_TRUE(g->horizontalScrollBar()->isVisible());
         const QRect row = g->visualRect(g->currentIndex());
         EXPECT_TRUE(g->viewport()->rect().contains(row))

@@ -223,8 +223,7 @@ TEST_F(OptionWindowTest, TheKindAlwaysBelongsToTheNumberInTheBox) {
     EXPECT_EQ(ledger->himoku[6].kubun, u" 1 "_s);
 }
 
-// After 変更 the list shows the category changed, wherever the user had
-// clicked before typing its number.
+// After 変更 the list shows the category changed, not the row clicked before.
 TEST_F(OptionWindowTest, TheListHighlightsTheCategoryChangedNotTheRowClickedBefore) {
     OptionForm& f = open();
     const struct {
